@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and starts it in the user's
+# working folder, which is seeded from samples/ the first time only.
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+cd "$here"
+export LANG="${LANG:-C.UTF-8}"
+source tools/ensure-packages.sh
+tarvo_ensure_packages "${TARVO_BUILD_PACKAGES[@]}"
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc 2>/dev/null || echo 2)" --target sng-tarvo
+
+workdir="${TARVO_WORKDIR:-${XDG_DATA_HOME:-$HOME/.local/share}/sng-tarvo}"
+if [ ! -e "$workdir/tarvo.ini" ]; then
+    mkdir -p "$workdir"
+    cp -n samples/* "$workdir/"
+    chmod u+w "$workdir"/*
+    echo "Working folder created: $workdir"
+fi
+cd "$workdir"
+exec "$here/build/src/app/sng-tarvo"

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QComboBox>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/handler.h"
+
+namespace tarvo {
+
+// An editable drop-down list (a text field with a list of entries).
+// Change: the user typing in the edit field, and setText when it changes the text.
+//         NOT when the user chooses an entry, NOT on clear().
+// Click:  the user chooses an entry (even the one already shown); the edit field then
+//         holds the entry's text.
+// A sorted list keeps its entries in alphabetical order ignoring case; entries that
+// compare equal keep the order in which they were added.
+// Entries typed into the edit field are never added to the list by Qt.
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    enum class Order { AsAdded, Sorted };
+    explicit ComboBox(Order order = Order::AsAdded, QWidget* parent = nullptr);
+
+    // The edit field.
+    std::string text() const;
+    void setText(std::string_view text);
+
+    // The entries.
+    void addItem(std::string_view text);
+    void addItems(const std::vector<std::string>& texts);  // many at once, same order rules
+    std::string itemText(int index) const;                 // index from 0
+    // count() is QComboBox's.
+
+    // Removes every entry and empties the edit field, raising no event.
+    void clear();
+
+    // As if the user chose entry `index` (from 0): the edit field takes its text
+    // without a change event, then the click handler runs.
+    void choose(int index);
+
+    void onChange(Handler handler) { change_ = std::move(handler); }
+    void onClick(Handler handler) { click_ = std::move(handler); }
+
+private:
+    Order order_;
+    Handler change_;
+    Handler click_;
+};
+
+}  // namespace tarvo

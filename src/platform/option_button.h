@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QRadioButton>
+#include <string_view>
+
+#include "platform/handler.h"
+
+namespace tarvo {
+
+// An option button; the buttons with the same parent exclude each other.
+// Click: the button becomes selected, by the user or by setValue(true). Selecting a
+// button that is already selected raises nothing.
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit OptionButton(std::string_view caption, QWidget* parent = nullptr);
+
+    bool value() const { return isChecked(); }
+    void setValue(bool selected);
+
+    // As if the user clicked the button.
+    void userClick();
+
+    void onClick(Handler handler) { click_ = std::move(handler); }
+
+private:
+    Handler click_;
+};
+
+}  // namespace tarvo

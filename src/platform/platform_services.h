@@ -1,0 +1,62 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+// Everything that would block a test or needs hardware goes through this interface:
+// QtPlatform is the real one, ScriptedPlatform answers from a queue in tests.
+// All texts are program text (Windows-1252).
+
+enum class MsgButtons { Ok, OkCancel, YesNo };
+enum class MsgIcon { None, Critical, Question, Exclamation };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+struct FileDialogRequest {
+    enum class Kind { Open, Save };
+    Kind kind = Kind::Open;
+    std::string filter;       // "Satellite Files (*.sat)|*.sat|All Files (*.*)|*.*"
+    int filterIndex = 1;      // from 1
+    std::string fileName;     // offered in the name field: the last path chosen
+};
+
+struct FileChoice {
+    std::string path;       // the chosen file with its directory
+    std::string fileTitle;  // the name alone
+};
+
+struct FontChoice {
+    std::string name;
+    double size = 0;  // points
+};
+
+class PlatformServices {
+public:
+    virtual ~PlatformServices() = default;
+
+    // A modal message box. Texts keep the program's line break (line feed followed by
+    // carriage return); the real box shows it as one line break.
+    virtual MsgAnswer messageBox(std::string_view text, MsgButtons buttons, MsgIcon icon,
+                                 std::string_view title) = 0;
+
+    // The standard open or save dialog; nullopt when the user cancels.
+    virtual std::optional<FileChoice> fileDialog(const FileDialogRequest& request) = 0;
+
+    // The standard font dialog; nullopt when the user cancels.
+    virtual std::optional<FontChoice> fontDialog() = 0;
+
+    // The process's current directory.
+    virtual std::string currentDirectory() = 0;
+
+    // Looks a path up on disk as a directory listing would: the file's name as stored
+    // (without directory), or the empty text when no file is there.
+    virtual std::string lookUpFileName(std::string_view path) = 0;
+
+    // Opens the help document in a separate viewer without waiting. On failure returns
+    // false and says why in `error`.
+    virtual bool startHelpViewer(std::string_view helpFile, std::string& error) = 0;
+};
+
+}  // namespace tarvo

@@ -1,0 +1,30 @@
+# Sourced by run.sh and test.sh: installs the Debian packages the build needs
+# when any of them is missing. Works as root or through sudo.
+tarvo_ensure_packages() {
+    local wanted=("$@") missing=() pkg
+    for pkg in "${wanted[@]}"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' \
+            || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null 2>&1 || {
+            echo "Missing packages: ${missing[*]} (run as root or install sudo)" >&2
+            return 1
+        }
+        as_root=(sudo)
+    fi
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+TARVO_BUILD_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation fontconfig
+)
+TARVO_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
