@@ -1,0 +1,98 @@
+#include "geometry/look_angle.h"
+
+#include <cmath>
+
+#include "geometry/angles.h"
+
+namespace tarvo {
+
+namespace {
+
+// Ratio of the geostationary orbit radius to the earth radius, its square, and the
+// orbit radius in nautical miles.
+constexpr double kOrbitRatio = 6.61;
+constexpr double kOrbitRatioSquared = 43.6921;
+constexpr double kOrbitRadiusNm = 22766;
+
+// Fails with the number of captions decided so far.
+class Step {
+  public:
+    int captionsDecided = 0;
+
+    double Finite(double value) const {
+        if (!std::isfinite(value)) {
+            throw LookAngleFailure("Overflow", captionsDecided);
+        }
+        return value;
+    }
+    double Quotient(double dividend, double divisor) const {
+        if (divisor == 0) {
+            throw LookAngleFailure("Division by zero", captionsDecided);
+        }
+        return Finite(dividend / divisor);
+    }
+    double SquareRoot(double value) const {
+        if (!(value >= 0)) {
+            throw LookAngleFailure("Invalid procedure call or argument", captionsDecided);
+        }
+        return std::sqrt(value);
+    }
+    // Runs one of the angle functions, passing its failure on with the count.
+    template <typename F>
+    double Call(F function, double x) const {
+        try {
+            return function(x);
+        } catch (const RunTimeFailure& failure) {
+            throw LookAngleFailure(failure.what(), captionsDecided);
+        }
+    }
+};
+
+}  // namespace
+
+LookAngles ComputeLookAngles(double satLongWest, double truckLongWest, double truckLatNorth,
+                             double azOffset, double elOffset) {
+    Step step;
+    LookAngles result;
+
+    const double S = step.Call(FnRad, satLongWest);
+    const double Lo = step.Call(FnRad, truckLongWest);
+    const double La = step.Call(FnRad, truckLatNorth);
+    const double D = Lo - S;
+
+    // Central angle between the truck and the sub-satellite point.
+    const double beta = step.Call(FnArcsn, std::cos(La) * std::cos(D));
+
+    // Azimuth; east of the satellite it is measured the other way round.
+    double A = step.Call(FnArcsn, step.Quotient(-std::tan(La), std::tan(beta)));
+    if (D < 0) {
+        A = 2 * Pi - A;
+    }
+    double az = step.Call(FnDeg, A);
+    if (azOffset != 0) {
+        az = step.Finite(azOffset + az);
+        result.azimuthAdjusted = true;
+    }
+    step.captionsDecided = 1;
+    result.azimuth = step.Call(fnRound3, az);
+
+    // Elevation: arctan((cos beta - 1/6.61) / sin beta).
+    const double q = std::cos(beta);
+    const double sinBeta = step.SquareRoot(1 - q * q);
+    double el = step.Call(FnDeg, std::atan(step.Quotient(q - 1 / kOrbitRatio, sinBeta)));
+    if (elOffset != 0) {
+        el = step.Finite(elOffset + el);
+        result.elevationAdjusted = true;
+    }
+    step.captionsDecided = 2;
+    result.elevation = step.Call(fnRound3, el);
+
+    // Slant range.
+    const double r =
+        step.SquareRoot(1 - (2 / kOrbitRatio) * std::cos(beta) + 1 / kOrbitRatioSquared) *
+        kOrbitRadiusNm;
+    result.range = step.Call(fnRound1, r);
+    return result;
+}
+
+}  // namespace tarvo
