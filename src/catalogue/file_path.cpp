@@ -1,0 +1,14 @@
+#include "catalogue/file_path.h"
+
+#include <string>
+
+#include "common/codepage.h"
+
+namespace tarvo {
+
+std::filesystem::path FilePath(std::string_view fileName) {
+    const std::string utf8 = Cp1252ToUtf8(fileName);
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+}  // namespace tarvo

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/location_record.h"
+
+namespace tarvo {
+
+// The open location file: records of 66 bytes, numbered from 1, read and written in
+// place while the file is current. Opening never truncates or rewrites the file; a
+// missing file is created empty. The file closes when the object goes.
+class LocationFile {
+  public:
+    // Records are numbered with 16-bit numbers.
+    static constexpr int kMaxRecords = 32767;
+
+    // Opens `fileName` (program text) for reading and writing, creating it empty when
+    // it does not exist. Throws FileOpenError with the reason: an empty name, a folder,
+    // no access, or a file of more than 32767 records.
+    explicit LocationFile(std::string_view fileName);
+    ~LocationFile();
+    LocationFile(LocationFile&& other) noexcept;
+    LocationFile& operator=(LocationFile&& other) noexcept;
+    LocationFile(const LocationFile&) = delete;
+    LocationFile& operator=(const LocationFile&) = delete;
+
+    // The number of records, deleted ones included: the file length divided by 66,
+    // rounded to the nearest whole number with a half going to the even one
+    // (100 bytes hold 2 records, 98 bytes 1, 33 bytes none).
+    std::int16_t Count() const { return count_; }
+
+    // Record n (1..32767). Bytes beyond the end of the file read as spaces in the name
+    // and zeros in the coordinates. Throws FileReadError on a bad record number or a
+    // failed read.
+    LocationRecord Read(int n) const;
+
+    // Records 1..Count() in one read; element i is record i + 1.
+    std::vector<LocationRecord> ReadAll() const;
+
+    // Writes record n (1..32767) in place at byte (n - 1) * 66 and flushes it to disk;
+    // record Count() + 1 appends. Throws FileWriteError with the reason.
+    void Write(int n, const LocationRecord& record);
+
+  private:
+    int fd_ = -1;
+    std::int16_t count_ = 0;
+};
+
+}  // namespace tarvo

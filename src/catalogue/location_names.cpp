@@ -1,0 +1,47 @@
+#include "catalogue/location_names.h"
+
+#include <stdexcept>
+
+#include "common/fixed_text.h"
+
+namespace tarvo {
+
+LocationNames::LocationNames(const std::vector<LocationRecord>& records) {
+    names_.reserve(records.size());
+    for (const LocationRecord& record : records) {
+        if (IsDeletedLocation(record)) {
+            names_.emplace_back(std::nullopt);
+        } else {
+            names_.emplace_back(FixedWidth(record.LocName, kLocNameWidth));
+        }
+    }
+}
+
+const std::optional<std::string>& LocationNames::Name(int n) const {
+    if (n < 1 || n > Count()) {
+        throw std::out_of_range("location record number out of range");
+    }
+    return names_[static_cast<std::size_t>(n - 1)];
+}
+
+std::int16_t LocationNames::Find(std::string_view text) const {
+    const std::string wanted = FixedWidth(text, kLocNameWidth);
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i] && *names_[i] == wanted) {
+            return static_cast<std::int16_t>(i + 1);
+        }
+    }
+    return static_cast<std::int16_t>(names_.size() + 1);
+}
+
+std::vector<std::string> LocationNames::ListEntries() const {
+    std::vector<std::string> entries;
+    for (const auto& name : names_) {
+        if (name) {
+            entries.push_back(TrimSpaces(*name));
+        }
+    }
+    return entries;
+}
+
+}  // namespace tarvo

@@ -1,0 +1,63 @@
+#include "catalogue/location_record.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+
+#include "common/fixed_text.h"
+
+namespace tarvo {
+
+namespace {
+
+constexpr std::size_t kLatOffset = 50;
+constexpr std::size_t kLongOffset = 58;
+
+void PutDouble(unsigned char* out, double value) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    for (int i = 0; i < 8; ++i) {
+        out[i] = static_cast<unsigned char>(bits >> (8 * i));
+    }
+}
+
+double GetDouble(const unsigned char* in) {
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i) {
+        bits |= static_cast<std::uint64_t>(in[i]) << (8 * i);
+    }
+    return std::bit_cast<double>(bits);
+}
+
+}  // namespace
+
+std::array<unsigned char, kLocationRecordSize> EncodeLocationRecord(const LocationRecord& record) {
+    std::array<unsigned char, kLocationRecordSize> bytes{};
+    const std::string name = FixedWidth(record.LocName, kLocNameWidth);
+    std::copy(name.begin(), name.end(), bytes.begin());
+    PutDouble(bytes.data() + kLatOffset, record.LocLat);
+    PutDouble(bytes.data() + kLongOffset, record.LocLong);
+    return bytes;
+}
+
+LocationRecord DecodeLocationRecord(std::span<const unsigned char> bytes) {
+    std::array<unsigned char, kLocationRecordSize> full{};
+    std::fill(full.begin(), full.begin() + kLatOffset, static_cast<unsigned char>(' '));
+    std::copy_n(bytes.begin(), std::min(bytes.size(), kLocationRecordSize), full.begin());
+    LocationRecord record;
+    record.LocName.assign(reinterpret_cast<const char*>(full.data()), kLocNameWidth);
+    record.LocLat = GetDouble(full.data() + kLatOffset);
+    record.LocLong = GetDouble(full.data() + kLongOffset);
+    return record;
+}
+
+LocationRecord DeletedLocationRecord() {
+    LocationRecord record;
+    record.LocName = FixedWidth("\xFF", kLocNameWidth);
+    return record;
+}
+
+bool IsDeletedLocation(const LocationRecord& record) {
+    return TrimSpaces(record.LocName) == "\xFF";
+}
+
+}  // namespace tarvo

@@ -1,0 +1,64 @@
+#include "catalogue/satellite_file.h"
+
+#include "catalogue/file_error.h"
+#include "catalogue/text_items.h"
+#include "catalogue/whole_file.h"
+#include "common/failure.h"
+#include "common/fixed_text.h"
+#include "common/int16.h"
+#include "common/number_text.h"
+
+namespace tarvo {
+
+SatelliteFileRead ParseSatelliteFile(std::string_view bytes) {
+    SatelliteFileRead result;
+    ItemReader reader(bytes);
+    try {
+        do {
+            if (result.table.SatLast() + 1 >= SatelliteTable::kMaxRows) {
+                throw RunTimeFailure("More than 32767 satellites");
+            }
+            SatelliteRecord record;
+            record.SatName = reader.ReadText();
+            record.SatLong = reader.ReadDouble();
+            record.SatLook = RoundToInt16(reader.ReadDouble());
+            result.table.Append(record);
+        } while (!reader.AtEnd());
+        result.ok = true;
+    } catch (const RunTimeFailure& failure) {
+        result.failure = failure.what();
+    }
+    return result;
+}
+
+SatelliteFileRead ReadSatelliteFile(std::string_view fileName) {
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(fileName);
+    } catch (const FileError& error) {
+        SatelliteFileRead result;
+        result.failure = error.what();
+        return result;
+    }
+    return ParseSatelliteFile(bytes);
+}
+
+std::string SatelliteFileText(const SatelliteTable& table) {
+    std::string text;
+    for (const SatelliteRecord& row : table.Rows()) {
+        text += '"';
+        text += FixedWidth(row.SatName, kSatNameWidth);
+        text += "\"\r\n";
+        text += NumberText(row.SatLong);
+        text += "\r\n";
+        text += std::to_string(row.SatLook);
+        text += "\r\n";
+    }
+    return text;
+}
+
+void WriteSatelliteFile(const SatelliteTable& table, std::string_view fileName) {
+    WriteWholeFile(fileName, SatelliteFileText(table));
+}
+
+}  // namespace tarvo

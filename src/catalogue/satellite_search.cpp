@@ -1,0 +1,40 @@
+#include "catalogue/satellite_search.h"
+
+#include <string>
+
+#include "common/fixed_text.h"
+#include "common/numeric_value.h"
+
+namespace tarvo {
+
+namespace {
+
+std::string SearchKey(std::string_view name) {
+    return TrimSpaces(UpperCase(name));
+}
+
+}  // namespace
+
+std::optional<std::int16_t> FindSatelliteByName(const SatelliteTable& table,
+                                                std::string_view text) {
+    const std::string wanted = SearchKey(text.substr(0, kSatNameWidth));
+    for (int row = 1; row <= table.SatLast(); ++row) {
+        if (SearchKey(table.Row(row).SatName) == wanted) {
+            return static_cast<std::int16_t>(row);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::int16_t> FindSatelliteByLongitude(const SatelliteTable& table,
+                                                     std::string_view text) {
+    const double wanted = NumericValue(text);
+    for (int row = 1; row <= table.SatLast(); ++row) {
+        if (table.Row(row).SatLong == wanted) {
+            return static_cast<std::int16_t>(row);
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace tarvo

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "catalogue/satellite_table.h"
+
+namespace tarvo {
+
+// The catalogue row (1..SatLast) a chosen name stands for: the text, cut to 25
+// characters, and each row's name are compared in capitals with leading and trailing
+// spaces removed; the first equal row wins. Nothing when no row matches.
+std::optional<std::int16_t> FindSatelliteByName(const SatelliteTable& table, std::string_view text);
+
+// The catalogue row (1..SatLast) whose SatLong equals NumericValue(text) exactly; the
+// first such row wins. Nothing when no row matches. Throws RunTimeFailure when the
+// text holds a number beyond the double range.
+std::optional<std::int16_t> FindSatelliteByLongitude(const SatelliteTable& table,
+                                                     std::string_view text);
+
+}  // namespace tarvo

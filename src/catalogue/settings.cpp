@@ -1,0 +1,9 @@
+#include "catalogue/settings.h"
+
+namespace tarvo {
+
+Settings DefaultSettings() {
+    return Settings{};
+}
+
+}  // namespace tarvo

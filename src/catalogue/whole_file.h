@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvo {
+
+// Whole-file reading and writing for the text files the program rewrites at once
+// (satellite files, tarvo.ini). File names are program text (see FilePath).
+
+// The bytes of a file. Throws FileOpenError when it cannot be opened (missing, a
+// folder, no access) and FileReadError when reading fails.
+std::string ReadWholeFile(std::string_view fileName);
+
+// Replaces the contents of a file with `bytes` so that nothing is ever half-written:
+// the bytes go to a new file in the same folder, which is flushed to disk and then
+// renamed over the old one. A symbolic link keeps pointing where it did: the file it
+// points to is the one replaced. An existing file keeps its permission bits; one we
+// may not write to (a read-only file) is refused rather than replaced.
+// Throws FileWriteError with the reason; the old file is then untouched and the
+// temporary file removed.
+void WriteWholeFile(std::string_view fileName, std::string_view bytes);
+
+}  // namespace tarvo
