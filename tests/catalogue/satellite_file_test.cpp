@@ -1,0 +1,174 @@
+#include "catalogue/satellite_file.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "catalogue/whole_file.h"
+#include "temp_folder.h"
+
+namespace tarvo {
+namespace {
+
+std::string Padded(const std::string& name) {
+    return name + std::string(25 - name.size(), ' ');
+}
+
+SatelliteTable ThreeSatellites() {
+    SatelliteTable table;
+    table.Append({"Skybird 7", 99.2, 1});  // row 0, the default satellite
+    table.Append({"Skybird 7", 99.2, 1});
+    table.Append({"Polar Relay", 0.5, 0});
+    return table;
+}
+
+// ThreeSatellites() as the file holds it, written out by hand: a 9-character name is
+// followed by 16 spaces inside the quotes.
+const std::string kThreeSatellitesFile =
+    "\"Skybird 7                \"\r\n99.2\r\n1\r\n"
+    "\"Skybird 7                \"\r\n99.2\r\n1\r\n"
+    "\"Polar Relay              \"\r\n0.5\r\n0\r\n";
+
+void ExpectRow(const SatelliteTable& table, int row, const std::string& name, double longitude,
+               int look) {
+    ASSERT_LE(row, table.SatLast());
+    EXPECT_EQ(table.Row(row).SatName, Padded(name)) << "row " << row;
+    EXPECT_EQ(table.Row(row).SatLong, longitude) << "row " << row;
+    EXPECT_EQ(table.Row(row).SatLook, look) << "row " << row;
+}
+
+TEST(SatelliteFile, WritesThreeLinesPerRow) {
+    EXPECT_EQ(SatelliteFileText(ThreeSatellites()), kThreeSatellitesFile);
+    EXPECT_EQ(SatelliteFileText(SatelliteTable{}), "");
+
+    SatelliteTable odd;
+    odd.Append({"", -5, 0});
+    odd.Append({"W", 101, 7});
+    odd.Append({"Negative fraction", -0.25, -1});
+    EXPECT_EQ(SatelliteFileText(odd), "\"" + Padded("") + "\"\r\n-5\r\n0\r\n\"" + Padded("W") +
+                                          "\"\r\n101\r\n7\r\n\"" + Padded("Negative fraction") +
+                                          "\"\r\n-0.25\r\n-1\r\n");
+}
+
+TEST(SatelliteFile, ReadsWhatItWrites) {
+    const SatelliteFileRead read = ParseSatelliteFile(kThreeSatellitesFile);
+    ASSERT_TRUE(read.ok) << read.failure;
+    EXPECT_EQ(read.table.SatLast(), 2);
+    ExpectRow(read.table, 0, "Skybird 7", 99.2, 1);
+    ExpectRow(read.table, 1, "Skybird 7", 99.2, 1);
+    ExpectRow(read.table, 2, "Polar Relay", 0.5, 0);
+
+    // One record only: row 0 and no catalogue.
+    const SatelliteFileRead single = ParseSatelliteFile("\"Home Bird\"\r\n45\r\n0\r\n");
+    ASSERT_TRUE(single.ok);
+    EXPECT_EQ(single.table.SatLast(), 0);
+}
+
+TEST(SatelliteFile, ReaderIsTolerant) {
+    const std::string bytes =
+        "\"Alpha One\", 101.5 , 1\r\n"   // three items on one line
+        "  Beta Two  ,.5,0\n"            // unquoted, leading spaces, no leading zero, LF
+        "\"Gamma\" ignored,-5,2\r"       // rest after the quote skipped, bare CR
+        "\"Delta\"\r\nnorth\r\nyes\r\n"  // words read as 0
+        "\"Epsilon\"\r\n99.2 1\r\n"      // a space ends a number; the mark follows
+        "Zeta,\r\n,"                     // empty items read as 0; the comma ends the data
+        "";
+    const SatelliteFileRead read = ParseSatelliteFile(bytes);
+    ASSERT_TRUE(read.ok) << read.failure;
+    ASSERT_EQ(read.table.SatLast(), 5);
+    ExpectRow(read.table, 0, "Alpha One", 101.5, 1);
+    ExpectRow(read.table, 1, "Beta Two", 0.5, 0);
+    ExpectRow(read.table, 2, "Gamma", -5, 2);
+    ExpectRow(read.table, 3, "Delta", 0, 0);
+    ExpectRow(read.table, 4, "Epsilon", 99.2, 1);
+    ExpectRow(read.table, 5, "Zeta", 0, 0);
+
+    // The last record may lack its line end; a mark of 2.5 rounds to 2.
+    const SatelliteFileRead last = ParseSatelliteFile("\"A\"\r\n1\r\n2.5");
+    ASSERT_TRUE(last.ok);
+    EXPECT_EQ(last.table.Row(0).SatLook, 2);
+
+    // Names longer than 25 characters are cut, and written back cut.
+    const std::string longName = "Twenty-five characters ok and more";
+    const SatelliteFileRead cut = ParseSatelliteFile("\"" + longName + "\",1,0\r\n");
+    ASSERT_TRUE(cut.ok);
+    EXPECT_EQ(cut.table.Row(0).SatName, "Twenty-five characters ok");
+    EXPECT_EQ(SatelliteFileText(cut.table), "\"Twenty-five characters ok\"\r\n1\r\n0\r\n");
+}
+
+TEST(SatelliteFile, FailuresKeepTheCompleteRecords) {
+    const SatelliteFileRead empty = ParseSatelliteFile("");
+    EXPECT_FALSE(empty.ok);
+    EXPECT_FALSE(empty.failure.empty());
+    EXPECT_EQ(empty.table.SatLast(), -1);
+    EXPECT_FALSE(ParseSatelliteFile("   ").ok);
+
+    const SatelliteFileRead truncated =
+        ParseSatelliteFile("\"A\"\r\n1\r\n0\r\n\"B\"\r\n2\r\n0\r\n\"C\"\r\n3\r\n");
+    EXPECT_FALSE(truncated.ok);
+    EXPECT_EQ(truncated.table.SatLast(), 1);
+    ExpectRow(truncated.table, 1, "B", 2, 0);
+
+    const SatelliteFileRead blankLine = ParseSatelliteFile("\"A\"\r\n1\r\n0\r\n\r\n");
+    EXPECT_FALSE(blankLine.ok);
+    EXPECT_EQ(blankLine.table.SatLast(), 0);
+    EXPECT_FALSE(ParseSatelliteFile("\"A\"\r\n1\r\n0\r\n  ").ok);
+
+    const SatelliteFileRead bigMark = ParseSatelliteFile("\"A\",1,0\r\n\"B\",2,40000\r\n");
+    EXPECT_FALSE(bigMark.ok);
+    EXPECT_EQ(bigMark.table.SatLast(), 0);
+    EXPECT_FALSE(ParseSatelliteFile("\"A\",1,32767.5\r\n").ok);  // rounds to 32768
+    EXPECT_TRUE(ParseSatelliteFile("\"A\",1,-32768\r\n").ok);
+    EXPECT_FALSE(ParseSatelliteFile("\"A\",1E400,0\r\n").ok);  // beyond the double range
+    EXPECT_FALSE(ParseSatelliteFile("\"never closed,1,0\r\n").ok);
+}
+
+TEST(SatelliteFile, AtMost32767Records) {
+    std::string bytes;
+    for (int i = 0; i < 32767; ++i) {
+        bytes += "\"S\",1,0\r\n";
+    }
+    const SatelliteFileRead full = ParseSatelliteFile(bytes);
+    EXPECT_TRUE(full.ok);
+    EXPECT_EQ(full.table.SatLast(), 32766);
+
+    const SatelliteFileRead over = ParseSatelliteFile(bytes + "\"T\",2,0\r\n");
+    EXPECT_FALSE(over.ok);
+    EXPECT_EQ(over.table.SatLast(), 32766);
+}
+
+TEST(SatelliteFile, FileOnDisk) {
+    TempFolder folder;
+    const std::string name = folder.Name("tarvo.sat");
+    const SatelliteFileRead missing = ReadSatelliteFile(name);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.failure, "No such file or directory");
+    EXPECT_FALSE(ReadSatelliteFile("").ok);
+
+    WriteSatelliteFile(ThreeSatellites(), name);
+    EXPECT_EQ(ReadWholeFile(name), kThreeSatellitesFile);
+    const SatelliteFileRead read = ReadSatelliteFile(name);
+    ASSERT_TRUE(read.ok);
+    ExpectRow(read.table, 2, "Polar Relay", 0.5, 0);
+}
+
+TEST(SatelliteTable, RowsAreNumberedFromZeroAndNamesPadded) {
+    SatelliteTable table;
+    EXPECT_EQ(table.SatLast(), -1);
+    EXPECT_THROW(table.Row(0), std::out_of_range);
+    table.Append({"Zero", 1, 0});
+    table.Append({"One", 2, 1});
+    table.Append({"Two", 3, 0});
+    EXPECT_EQ(table.SatLast(), 2);
+    EXPECT_EQ(table.Row(1).SatName, Padded("One"));
+    table.SetRow(1, {std::string(30, 'x'), 4, 1});
+    EXPECT_EQ(table.Row(1).SatName, std::string(25, 'x'));
+    table.Remove(1);
+    EXPECT_EQ(table.SatLast(), 1);
+    EXPECT_EQ(table.Row(1).SatName, Padded("Two"));
+    EXPECT_THROW(table.Row(2), std::out_of_range);
+    EXPECT_THROW(table.SetRow(-1, {}), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace tarvo

@@ -1,0 +1,102 @@
+#include "catalogue/satellite_order.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "catalogue/satellite_search.h"
+
+namespace tarvo {
+namespace {
+
+SatelliteTable Table(const std::vector<SatelliteRecord>& rows) {
+    SatelliteTable table;
+    for (const SatelliteRecord& row : rows) {
+        table.Append(row);
+    }
+    return table;
+}
+
+std::vector<std::string> TrimmedNames(const SatelliteTable& table) {
+    std::vector<std::string> names;
+    for (const SatelliteRecord& row : table.Rows()) {
+        names.push_back(row.SatName.substr(0, row.SatName.find_last_not_of(' ') + 1));
+    }
+    return names;
+}
+
+TEST(SatelliteOrder, ByLongitudeStableAndRowZeroStays) {
+    SatelliteTable table = Table(
+        {{"Default", 50, 1}, {"A", 30, 0}, {"B", 10, 0}, {"C", 30, 1}, {"D", 20, 0}, {"E", -1, 0}});
+    SortByLongitude(table);
+    EXPECT_EQ(TrimmedNames(table), (std::vector<std::string>{"Default", "E", "B", "D", "A", "C"}));
+    EXPECT_EQ(table.Row(4).SatLook, 0);  // the columns move together
+    EXPECT_EQ(table.Row(5).SatLook, 1);
+
+    // Row 0 stays even when it has the smallest or the largest longitude.
+    SatelliteTable two = Table({{"Default", 200, 0}, {"Y", 5, 0}, {"X", 1, 0}});
+    SortByLongitude(two);
+    EXPECT_EQ(TrimmedNames(two), (std::vector<std::string>{"Default", "X", "Y"}));
+
+    SatelliteTable empty;
+    SortByLongitude(empty);
+    EXPECT_EQ(empty.SatLast(), -1);
+    SatelliteTable one = Table({{"Default", 9, 0}, {"Only", 1, 0}});
+    SortByLongitude(one);
+    EXPECT_EQ(TrimmedNames(one), (std::vector<std::string>{"Default", "Only"}));
+}
+
+TEST(SatelliteOrder, AlphabeticalByByteValue) {
+    // Capitals sort before small letters, a padding space before any printable
+    // character, and a byte above 0x7F after all of ASCII.
+    const SatelliteTable table = Table({{"Default", 0, 0},
+                                        {"abc", 1, 0},
+                                        {"ABD", 2, 0},
+                                        {"ABC", 3, 0},
+                                        {"AB", 4, 0},
+                                        {"ABC", 5, 0},
+                                        {"\xC4ra", 6, 0},
+                                        {"zz", 7, 0}});
+    EXPECT_EQ(AlphabeticalOrder(table), (std::vector<std::int16_t>{0, 4, 3, 5, 2, 1, 7, 6}));
+
+    EXPECT_TRUE(AlphabeticalOrder(SatelliteTable{}).empty());
+    EXPECT_EQ(AlphabeticalOrder(Table({{"Default", 0, 0}})), (std::vector<std::int16_t>{0}));
+    EXPECT_EQ(AlphabeticalOrder(Table({{"Default", 0, 0}, {"Only", 1, 0}})),
+              (std::vector<std::int16_t>{0, 1}));
+}
+
+TEST(SatelliteSearch, ByNameIgnoresCaseAndOuterSpaces) {
+    const SatelliteTable table = Table({{"Hidden Default", 1, 0},
+                                        {"Skybird 7", 99.2, 1},
+                                        {"SKYBIRD 7", 101, 0},
+                                        {"  Orbiter", 50, 0},
+                                        {"abc", 60, 0}});
+    EXPECT_EQ(FindSatelliteByName(table, "skybird 7"), 1);  // duplicates: the lower row
+    EXPECT_EQ(FindSatelliteByName(table, "  SkyBird 7   "), 1);
+    EXPECT_EQ(FindSatelliteByName(table, "orbiter"), 3);
+    EXPECT_EQ(FindSatelliteByName(table, "ABC"), 4);
+    // The text is cut to 25 characters first: the X falls off.
+    EXPECT_EQ(FindSatelliteByName(table, "Orbiter" + std::string(18, ' ') + "X"), 3);
+    EXPECT_EQ(FindSatelliteByName(table, "Orbiter" + std::string(17, ' ') + "X"), std::nullopt);
+    EXPECT_EQ(FindSatelliteByName(table, "Orbit"), std::nullopt);
+    EXPECT_EQ(FindSatelliteByName(table, "Hidden Default"), std::nullopt);  // row 0
+    EXPECT_EQ(FindSatelliteByName(table, ""), std::nullopt);
+    EXPECT_EQ(FindSatelliteByName(SatelliteTable{}, "x"), std::nullopt);
+}
+
+TEST(SatelliteSearch, ByLongitudeExactValue) {
+    const SatelliteTable table =
+        Table({{"Default", 7, 0}, {"A", 99.2, 0}, {"B", 101, 0}, {"C", 101, 0}, {"D", 0.5, 0}});
+    EXPECT_EQ(FindSatelliteByLongitude(table, "101"), 2);  // duplicates: the lower row
+    EXPECT_EQ(FindSatelliteByLongitude(table, "99.2"), 1);
+    EXPECT_EQ(FindSatelliteByLongitude(table, "99.20"), 1);
+    EXPECT_EQ(FindSatelliteByLongitude(table, ".5"), 4);
+    EXPECT_EQ(FindSatelliteByLongitude(table, "101 West"), 2);  // the leading number
+    EXPECT_EQ(FindSatelliteByLongitude(table, "99.21"), std::nullopt);
+    EXPECT_EQ(FindSatelliteByLongitude(table, "7"), std::nullopt);  // row 0
+    EXPECT_EQ(FindSatelliteByLongitude(table, ""), std::nullopt);   // reads as 0
+}
+
+}  // namespace
+}  // namespace tarvo
