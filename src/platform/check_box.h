@@ -11,7 +11,7 @@ namespace tarvo {
 // 0 to 1, 1 to 0 and 2 to 1.
 class CheckBox : public QCheckBox {
     Q_OBJECT
-public:
+  public:
     explicit CheckBox(QWidget* parent = nullptr);
 
     int value() const;
@@ -22,7 +22,10 @@ public:
 
     void onClick(Handler handler) { click_ = std::move(handler); }
 
-private:
+  protected:
+    void nextCheckState() override;
+
+  private:
     Handler click_;
 };
 

@@ -19,7 +19,7 @@ namespace tarvo {
 // Entries typed into the edit field are never added to the list by Qt.
 class ComboBox : public QComboBox {
     Q_OBJECT
-public:
+  public:
     enum class Order { AsAdded, Sorted };
     explicit ComboBox(Order order = Order::AsAdded, QWidget* parent = nullptr);
 
@@ -43,7 +43,11 @@ public:
     void onChange(Handler handler) { change_ = std::move(handler); }
     void onClick(Handler handler) { click_ = std::move(handler); }
 
-private:
+  private:
+    int insertPosition(const QString& text) const;
+    void keepEditField(const QString& editText, bool wasEmpty);
+    void userChose(int index);
+
     Order order_;
     Handler change_;
     Handler click_;

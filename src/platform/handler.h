@@ -17,7 +17,7 @@ using Handler = std::function<void()>;
 // No exception leaves Run(): an unexpected failure is reported through the reporter
 // (a message box in the program) and the program goes on.
 class EventBoundary {
-public:
+  public:
     using Reporter = std::function<void(const std::string& what)>;
 
     static void Run(const Handler& handler);

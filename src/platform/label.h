@@ -9,7 +9,7 @@ namespace tarvo {
 // A label whose caption is program text.
 class Label : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit Label(std::string_view caption = {}, QWidget* parent = nullptr);
 
     std::string caption() const;

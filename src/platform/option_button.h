@@ -12,7 +12,7 @@ namespace tarvo {
 // button that is already selected raises nothing.
 class OptionButton : public QRadioButton {
     Q_OBJECT
-public:
+  public:
     explicit OptionButton(std::string_view caption, QWidget* parent = nullptr);
 
     bool value() const { return isChecked(); }
@@ -23,8 +23,9 @@ public:
 
     void onClick(Handler handler) { click_ = std::move(handler); }
 
-private:
+  private:
     Handler click_;
+    bool programWrite_ = false;
 };
 
 }  // namespace tarvo

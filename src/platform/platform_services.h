@@ -17,9 +17,9 @@ enum class MsgAnswer { Ok, Cancel, Yes, No };
 struct FileDialogRequest {
     enum class Kind { Open, Save };
     Kind kind = Kind::Open;
-    std::string filter;       // "Satellite Files (*.sat)|*.sat|All Files (*.*)|*.*"
-    int filterIndex = 1;      // from 1
-    std::string fileName;     // offered in the name field: the last path chosen
+    std::string filter;    // "Satellite Files (*.sat)|*.sat|All Files (*.*)|*.*"
+    int filterIndex = 1;   // from 1
+    std::string fileName;  // offered in the name field: the last path chosen
 };
 
 struct FileChoice {
@@ -33,7 +33,7 @@ struct FontChoice {
 };
 
 class PlatformServices {
-public:
+  public:
     virtual ~PlatformServices() = default;
 
     // A modal message box. Texts keep the program's line break (line feed followed by

@@ -13,7 +13,7 @@ namespace tarvo {
 // (Windows-1252), converted to and from Qt at this boundary.
 class TextBox : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     explicit TextBox(QWidget* parent = nullptr);
 
     std::string text() const;
@@ -21,7 +21,7 @@ public:
 
     void onChange(Handler handler) { change_ = std::move(handler); }
 
-private:
+  private:
     Handler change_;
 };
 

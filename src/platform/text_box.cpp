@@ -1,0 +1,33 @@
+#include "platform/text_box.h"
+
+#include "platform/qt_text.h"
+
+namespace tarvo {
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    // textEdited comes only from the user (keys, paste, undo), never from setText, so a
+    // program write inside a handler cannot loop back through Qt.
+    connect(this, &QLineEdit::textEdited, this, [this] {
+        const Handler handler = change_;
+        EventBoundary::Run(handler);
+    });
+}
+
+std::string TextBox::text() const {
+    return FromQString(QLineEdit::text());
+}
+
+void TextBox::setText(std::string_view text) {
+    const QString newText = ToQString(text);
+    if (newText == QLineEdit::text()) {
+        return;
+    }
+    QLineEdit::setText(newText);
+    // A copy: the handler may install another handler while it runs.
+    const Handler handler = change_;
+    if (handler) {
+        handler();
+    }
+}
+
+}  // namespace tarvo

@@ -1,0 +1,167 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "event_log.h"
+#include "platform/combo_box.h"
+#include "platform/text_box.h"
+
+namespace tarvo {
+namespace {
+
+using test::EventLog;
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::IsEmpty;
+
+std::vector<std::string> Entries(const ComboBox& box) {
+    std::vector<std::string> entries;
+    for (int i = 0; i < box.count(); ++i) {
+        entries.push_back(box.itemText(i));
+    }
+    return entries;
+}
+
+TEST(ComboBoxTest, TypingAndProgramWritesRaiseChangeChoosingRaisesClickOnly) {
+    ComboBox box;
+    std::vector<std::string> log;
+    box.onChange([&] { log.push_back("change " + box.text()); });
+    box.onClick([&] { log.push_back("click " + box.text()); });
+
+    box.addItems({"Astra 1", "Hotbird", "Eutelsat"});
+    EXPECT_THAT(Entries(box), ElementsAre("Astra 1", "Hotbird", "Eutelsat"));
+    // Filling the list leaves the edit field as it was and raises nothing.
+    EXPECT_EQ(box.text(), "");
+    EXPECT_EQ(box.currentIndex(), -1);  // no entry chosen yet: Down goes to the first
+    EXPECT_THAT(log, IsEmpty());
+
+    QTest::keyClicks(box.lineEdit(), "Ho");
+    EXPECT_THAT(log, ElementsAre("change H", "change Ho"));
+
+    // The user's choice: the edit field already holds the entry when click runs.
+    log.clear();
+    box.choose(1);
+    EXPECT_THAT(log, ElementsAre("click Hotbird"));
+    box.choose(1);  // the entry already shown, chosen again
+    EXPECT_THAT(log, ElementsAre("click Hotbird", "click Hotbird"));
+
+    // Arrow keys choose the next and the previous entry, as Qt's activated says.
+    log.clear();
+    QTest::keyClick(&box, Qt::Key_Down);
+    QTest::keyClick(&box, Qt::Key_Up);
+    EXPECT_THAT(log, ElementsAre("click Eutelsat", "click Hotbird"));
+
+    log.clear();
+    box.setText("Hotbird");  // unchanged: nothing
+    box.setText("Hot");
+    EXPECT_THAT(log, ElementsAre("change Hot"));
+
+    // Adding to a list with entries leaves the edit field alone too.
+    box.addItem("Intelsat");
+    EXPECT_EQ(box.text(), "Hot");
+    EXPECT_EQ(box.count(), 4);
+}
+
+TEST(ComboBoxTest, TypingAnEntryExactlyAndPressingReturnIsNoChoice) {
+    ComboBox box;
+    box.addItems({"Galaxy", "Satcom"});
+    std::vector<std::string> log;
+    box.onChange([&] { log.push_back("change"); });
+    box.onClick([&] { log.push_back("click"); });
+
+    QTest::keyClicks(box.lineEdit(), "galaxy");
+    QTest::keyClick(box.lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(log.size(), 6u);
+    EXPECT_THAT(log, ::testing::Each(std::string("change")));
+    // No completion, no case fix-up and no entry added by Qt.
+    EXPECT_EQ(box.text(), "galaxy");
+    EXPECT_EQ(box.count(), 2);
+}
+
+TEST(ComboBoxTest, ClearIsSilentAndEmptiesEntriesAndEditField) {
+    ComboBox box;
+    int events = 0;
+    box.onChange([&] { ++events; });
+    box.onClick([&] { ++events; });
+    box.addItems({"one", "two"});
+    box.choose(0);
+    box.setText("typed");
+    events = 0;
+
+    box.clear();
+    EXPECT_EQ(events, 0);
+    EXPECT_EQ(box.count(), 0);
+    EXPECT_EQ(box.text(), "");
+
+    // After a clear the same text counts as a change again.
+    box.setText("typed");
+    EXPECT_EQ(events, 1);
+    box.choose(0);  // no entry: nothing to choose
+    EXPECT_EQ(events, 1);
+}
+
+TEST(ComboBoxTest, SortedListIgnoresCaseAndKeepsEqualEntriesInTheOrderAdded) {
+    // Ignoring case, "alpha" = "Alpha" = "ALPHA" < "Bravo" < "charlie" < "delta"; the
+    // three alphas keep the order in which they came.
+    const std::vector<std::string> added = {"delta", "Alpha", "charlie", "alpha", "Bravo", "ALPHA"};
+    const std::vector<std::string> expected = {"Alpha", "alpha",   "ALPHA",
+                                               "Bravo", "charlie", "delta"};
+
+    ComboBox oneByOne(ComboBox::Order::Sorted);
+    for (const std::string& text : added) {
+        oneByOne.addItem(text);
+    }
+    EXPECT_THAT(Entries(oneByOne), ElementsAreArray(expected));
+
+    ComboBox allAtOnce(ComboBox::Order::Sorted);
+    allAtOnce.addItems(added);
+    EXPECT_THAT(Entries(allAtOnce), ElementsAreArray(expected));
+
+    // More entries into a filled list: the older equal entry stays in front, and the
+    // entry the user chose stays chosen.
+    ComboBox merged(ComboBox::Order::Sorted);
+    merged.addItems({"beta", "delta"});
+    merged.choose(1);
+    merged.addItems({"Delta", "alpha", "BETA"});
+    EXPECT_THAT(Entries(merged), ElementsAre("alpha", "beta", "BETA", "delta", "Delta"));
+    EXPECT_EQ(merged.currentIndex(), 3);
+    EXPECT_EQ(merged.text(), "delta");
+
+    // Windows-1252 letters sort by their Unicode case folding: e-acute folds with
+    // E-acute (so "\xE9lan" < "\xC9vora" by l < v) and both come after every ASCII letter.
+    ComboBox accents(ComboBox::Order::Sorted);
+    accents.addItems({"\xC9vora", "zulu", "\xE9lan", "Yankee"});
+    EXPECT_THAT(Entries(accents), ElementsAre("Yankee", "zulu", "\xE9lan", "\xC9vora"));
+}
+
+TEST(ComboBoxTest, CascadesRunInTheOrderTheHandlersWriteTheControls) {
+    ComboBox list;
+    TextBox latitude;
+    TextBox longitude;
+    EventLog log;
+    list.addItems({"Helsinki", "Oulu"});
+    list.onClick([&] {
+        log.events.push_back("list click " + list.text());
+        latitude.setText("60.17");
+        list.setText(list.text() + " (chosen)");
+        log.events.push_back("list click done");
+    });
+    list.onChange(log.record("list change"));
+    latitude.onChange([&] {
+        log.events.push_back("latitude change");
+        longitude.setText("24.94");
+    });
+    longitude.onChange(log.record("longitude change"));
+
+    list.choose(0);
+    EXPECT_THAT(log.events, ElementsAre("list click Helsinki", "latitude change",
+                                        "longitude change", "list change", "list click done"));
+    EXPECT_EQ(list.text(), "Helsinki (chosen)");
+}
+
+}  // namespace
+}  // namespace tarvo
