@@ -37,4 +37,14 @@ std::optional<std::int16_t> FindSatelliteByLongitude(const SatelliteTable& table
     return std::nullopt;
 }
 
+bool IsDuplicateSatelliteName(const SatelliteTable& table, std::string_view name) {
+    const std::string wanted = TrimSpaces(name);
+    for (int row = 1; row <= table.SatLast(); ++row) {
+        if (TrimSpaces(table.Row(row).SatName) == wanted) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace tarvo

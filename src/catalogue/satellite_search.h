@@ -19,4 +19,9 @@ std::optional<std::int16_t> FindSatelliteByName(const SatelliteTable& table, std
 std::optional<std::int16_t> FindSatelliteByLongitude(const SatelliteTable& table,
                                                      std::string_view text);
 
+// True when a new satellite name would duplicate a catalogue row (1..SatLast): the
+// name and each row's name, leading and trailing spaces removed, are equal exactly,
+// letter case included. Row 0 is a copy of a catalogue row and is not compared.
+bool IsDuplicateSatelliteName(const SatelliteTable& table, std::string_view name);
+
 }  // namespace tarvo

@@ -98,5 +98,14 @@ TEST(SatelliteSearch, ByLongitudeExactValue) {
     EXPECT_EQ(FindSatelliteByLongitude(table, ""), std::nullopt);   // reads as 0
 }
 
+TEST(SatelliteSearch, DuplicateNamesAreTrimmedButCaseSensitive) {
+    const SatelliteTable table = Table({{"Only In Row Zero", 1, 0}, {"Skybird 7", 2, 0}});
+    EXPECT_TRUE(IsDuplicateSatelliteName(table, "Skybird 7"));
+    EXPECT_TRUE(IsDuplicateSatelliteName(table, "  Skybird 7  "));
+    EXPECT_FALSE(IsDuplicateSatelliteName(table, "SKYBIRD 7"));
+    EXPECT_FALSE(IsDuplicateSatelliteName(table, "Only In Row Zero"));
+    EXPECT_FALSE(IsDuplicateSatelliteName(SatelliteTable{}, ""));
+}
+
 }  // namespace
 }  // namespace tarvo
