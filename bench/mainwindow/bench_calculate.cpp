@@ -1,0 +1,85 @@
+// Calculate through the main window's controls, as the button and the look list run it.
+// Needs a QApplication; runs on the offscreen platform unless another one is chosen.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "mainwindow/frm_satellite.h"
+#include "platform/combo_box.h"
+#include "platform/scripted_platform.h"
+#include "platform/text_box.h"
+
+namespace tarvo {
+namespace {
+
+// The same inputs again and again (the "Calculate" button pressed repeatedly).
+void BM_CalculateSameInputs(benchmark::State& state) {
+    ScriptedPlatform platform;
+    frmSatellite form(platform);
+    form.cboSatLong->setText("101");
+    form.txtLongitude->setText("100");
+    form.txtLatitude->setText("40");
+    for (auto _ : state) {
+        form.Calculate();
+    }
+    if (form.txtAzimuth->text() != "181.556") {
+        state.SkipWithError("unexpected azimuth");
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CalculateSameInputs);
+
+// A new satellite each time, as the look list does: every result box changes.
+void BM_CalculateEachSatellite(benchmark::State& state) {
+    ScriptedPlatform platform;
+    frmSatellite form(platform);
+    form.txtLongitude->setText("84.39");
+    form.txtLatitude->setText("33.75");
+    std::vector<std::string> satellites;
+    for (int i = 0; i < 100; ++i) {
+        satellites.push_back(std::to_string(60 + i * 0.5));
+    }
+    std::size_t next = 0;
+    for (auto _ : state) {
+        form.cboSatLong->setText(satellites[next]);
+        form.Calculate();
+        next = (next + 1) % satellites.size();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CalculateEachSatellite);
+
+// Degrees and minutes typed each time: both coordinate boxes are rewritten.
+void BM_CalculateRewritingCoordinates(benchmark::State& state) {
+    ScriptedPlatform platform;
+    frmSatellite form(platform);
+    form.cboSatLong->setText("101");
+    for (auto _ : state) {
+        form.txtLongitude->setText("100 30");
+        form.txtLatitude->setText("40 30 15");
+        form.Calculate();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_CalculateRewritingCoordinates);
+
+}  // namespace
+}  // namespace tarvo
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,82 @@
+// The main window: construction and the wiring of controls and menus to handlers.
+
+#include "mainwindow/frm_satellite.h"
+
+#include <QAction>
+#include <QPushButton>
+
+#include "platform/check_box.h"
+#include "platform/combo_box.h"
+#include "platform/handler.h"
+#include "platform/label.h"
+#include "platform/option_button.h"
+#include "platform/text_box.h"
+
+namespace tarvo {
+
+frmSatellite::frmSatellite(PlatformServices& platform, QWidget* parent)
+    : QMainWindow(parent), platform_(platform) {
+    setObjectName(QStringLiteral("frmSatellite"));
+    BuildLayout();
+    BuildMenus();
+    WireEvents();
+}
+
+frmSatellite::~frmSatellite() = default;
+
+namespace {
+
+// A button or menu command is a user event: its handler runs inside the boundary, so
+// that no failure escapes into Qt's event loop.
+void OnTriggered(QAction* item, QObject* context, Handler handler) {
+    QObject::connect(item, &QAction::triggered, context,
+                     [handler = std::move(handler)] { EventBoundary::Run(handler); });
+}
+
+void OnClicked(QPushButton* button, QObject* context, Handler handler) {
+    QObject::connect(button, &QPushButton::clicked, context,
+                     [handler = std::move(handler)] { EventBoundary::Run(handler); });
+}
+
+}  // namespace
+
+void frmSatellite::WireEvents() {
+    // The controls call their handlers themselves, user events through the boundary.
+    txtLatitude->onChange([this] { txtLatitude_Change(); });
+    txtLongitude->onChange([this] { txtLongitude_Change(); });
+    cboLocations->onChange([this] { cboLocations_Change(); });
+
+    OnClicked(cmdCalculate, this, [this] { cmdCalculate_Click(); });
+    OnClicked(cmdExit, this, [this] { cmdExit_Click(); });
+
+    OnTriggered(mnuExit, this, [this] { mnuExit_Click(); });
+}
+
+void frmSatellite::cmdCalculate_Click() {
+    Calculate();
+}
+
+// A typed change of the truck position no longer belongs to the location shown in the
+// list: the list's text is emptied and the position may be saved as a new location.
+// The program's own writes (Updating at -1) leave both alone.
+void frmSatellite::txtLatitude_Change() {
+    if (state_.Updating == -1) {
+        return;
+    }
+    cboLocations->setText("");
+    cmdSaveLocation->setEnabled(true);
+}
+
+void frmSatellite::txtLongitude_Change() {
+    if (state_.Updating == -1) {
+        return;
+    }
+    cboLocations->setText("");
+    cmdSaveLocation->setEnabled(true);
+}
+
+// The text of the location list changed. Nothing is done yet: the location list and
+// its file come with the location commands.
+void frmSatellite::cboLocations_Change() {}
+
+}  // namespace tarvo

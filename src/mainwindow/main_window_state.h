@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tarvo {
+
+// The antenna offsets the calculation adds, in degrees (0 = no offset).
+// Only these two values exist so far; they are replaced by the whole settings group
+// (files, default location, list order, printer) when the settings file is read.
+struct AntennaOffsets {
+    double ElOffset = 0;  // elevation offset, degrees
+    double AzOffset = 0;  // azimuth offset, degrees
+};
+
+// The main window's variables, alive as long as the window. Every operation of the
+// program reads and writes these; the other windows reach them through the main window.
+struct MainWindowState {
+    // --- Constants and flags of the main window --------------------------------------
+    double Pi = 3.1415927;  // this decimal literal, not the full-precision constant
+
+    // Line feed then carriage return, in this order: the line break inside message texts.
+    std::string LineBreak = "\n\r";
+
+    // The end of every confirmation question of the editing and file commands.
+    std::string ConfirmText = LineBreak + "Do you really want to do that?";
+
+    // The title of the program's message boxes.
+    std::string MsgTitle = "SNG Tarvo";
+
+    // The process's current directory at start-up (the help file is looked for there).
+    std::string StartDir;
+
+    // -1 while the program itself writes into controls, 0 otherwise. Change and click
+    // handlers that react to the user do nothing while it is -1.
+    std::int16_t Updating = 0;
+
+    // --- Settings ---------------------------------------------------------------------
+    AntennaOffsets Settings;
+
+    // --- Satellite table and lists (CurSat, SatOrder) ---------------------------------
+
+    // --- Location file and list (LocBuffer, LocFileNum, LocCount, LocNames, LocIndex) -
+
+    // --- Look list output (OutDest, NameColWidth, NumColWidth, Printing) --------------
+};
+
+}  // namespace tarvo

@@ -1,0 +1,74 @@
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <string>
+#include <vector>
+
+#include "form_fixture.h"
+
+namespace tarvo::testing {
+namespace {
+
+using MenusTest = FormTest;
+
+// A menu's items as "name=caption", a separator as "-".
+std::vector<std::string> Items(QMenu* menu) {
+    std::vector<std::string> items;
+    for (QAction* item : menu->actions()) {
+        if (item->isSeparator()) {
+            items.push_back("-");
+        } else {
+            items.push_back(item->objectName().toStdString() + "=" + item->text().toStdString());
+        }
+    }
+    return items;
+}
+
+TEST_F(MenusTest, MenuBar) {
+    std::vector<std::string> titles;
+    for (QAction* menu : form->menuBar()->actions()) {
+        titles.push_back(menu->text().toStdString());
+    }
+    EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Locations", "&Satellites", "&Help"}));
+    EXPECT_EQ(form->mnuFile->objectName(), "mnuFile");
+    EXPECT_EQ(form->mnuLocations->objectName(), "mnuLocations");
+    EXPECT_EQ(form->mnuSatellites->objectName(), "mnuSatellites");
+    EXPECT_EQ(form->mnuHelp->objectName(), "mnuHelp");
+}
+
+TEST_F(MenusTest, ItemsInOrder) {
+    EXPECT_EQ(Items(form->mnuFile),
+              (std::vector<std::string>{
+                  "mnuNewSatFile=New Satellite File", "mnuSaveSatFileAs=Save Satellite File As",
+                  "mnuOpenSatFile=Open Satellite File", "-", "mnuNewLocFile=New Location File",
+                  "mnuSaveLocFileAs=Save Location File As", "mnuOpenLocFile=Open Location File",
+                  "-", "mnuPreferences=Edit Preferences", "-", "mnuExit=E&xit"}));
+    EXPECT_EQ(Items(form->mnuLocations),
+              (std::vector<std::string>{"mnuLocationDefault=Set Current Location as &Default", "-",
+                                        "mnuAddLocation=&Add New Location to File",
+                                        "mnuSaveLocation=&Save Changes to Current Location", "-",
+                                        "mnuDeleteLocation=Delete &Current Location"}));
+    EXPECT_EQ(Items(form->mnuSatellites),
+              (std::vector<std::string>{"mnuSatelliteDefault=Set Current Satellite as &Default",
+                                        "-", "mnuAddSatellite=&Add New Satellite to File",
+                                        "mnuSaveSatellite=&Save Changes to Current Satellite", "-",
+                                        "mnuDeleteSatellite=Delete &Current Satellite"}));
+    EXPECT_EQ(Items(form->mnuHelp), (std::vector<std::string>{"mnuCallHelp=&Help Files", "-",
+                                                              "mnuAbout=About S.N.G. Tarvo"}));
+}
+
+TEST_F(MenusTest, MembersAreTheItemsAndNoneHasAShortcutKey) {
+    EXPECT_EQ(form->findChild<QAction*>("mnuDeleteLocation"), form->mnuDeleteLocation);
+    EXPECT_EQ(form->findChild<QAction*>("mnuAbout"), form->mnuAbout);
+    EXPECT_EQ(form->findChild<QAction*>("mnuExit"), form->mnuExit);
+    for (QMenu* menu : {form->mnuFile, form->mnuLocations, form->mnuSatellites, form->mnuHelp}) {
+        for (QAction* item : menu->actions()) {
+            SCOPED_TRACE(item->text().toStdString());
+            EXPECT_TRUE(item->shortcut().isEmpty());
+            EXPECT_TRUE(item->isEnabled());
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tarvo::testing
