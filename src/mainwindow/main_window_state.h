@@ -3,15 +3,9 @@
 #include <cstdint>
 #include <string>
 
-namespace tarvo {
+#include "catalogue/settings.h"
 
-// The antenna offsets the calculation adds, in degrees (0 = no offset).
-// Only these two values exist so far; they are replaced by the whole settings group
-// (files, default location, list order, printer) when the settings file is read.
-struct AntennaOffsets {
-    double ElOffset = 0;  // elevation offset, degrees
-    double AzOffset = 0;  // azimuth offset, degrees
-};
+namespace tarvo {
 
 // The main window's variables, alive as long as the window. Every operation of the
 // program reads and writes these; the other windows reach them through the main window.
@@ -36,7 +30,9 @@ struct MainWindowState {
     std::int16_t Updating = 0;
 
     // --- Settings ---------------------------------------------------------------------
-    AntennaOffsets Settings;
+    // Antenna offsets (used by Calculate), files, default location, list order, printer.
+    // Defaults until the settings file is read.
+    tarvo::Settings Settings;
 
     // --- Satellite table and lists (CurSat, SatOrder) ---------------------------------
 
