@@ -11,6 +11,7 @@
 #include "platform/label.h"
 #include "platform/scripted_platform.h"
 #include "platform/text_box.h"
+#include "support/temp_folder.h"
 
 namespace tarvo::testing {
 
@@ -25,7 +26,7 @@ inline void PrintTo(const Results& r, std::ostream* os) {
         << "\"}";
 }
 
-// The real main window on the scripted platform, offscreen.
+// The real main window on the scripted platform, offscreen, in a fresh working folder.
 class FormTest : public ::testing::Test {
   protected:
     FormTest() : form(std::make_unique<frmSatellite>(platform)) {}
@@ -50,6 +51,7 @@ class FormTest : public ::testing::Test {
         return Shown();
     }
 
+    test::TempFolder folder;
     ScriptedPlatform platform;
     std::unique_ptr<frmSatellite> form;
 };
