@@ -233,6 +233,9 @@ void frmSatellite::SetTabOrder() {
         }
         previous = widget;
     }
+    // Qt's chain is a cycle through the window, so the first control of the order is
+    // also named as the one that has the focus when the window opens.
+    cboLocations->setFocus();
 }
 
 }  // namespace tarvo
