@@ -105,6 +105,11 @@ void ComboBox::addItems(const std::vector<std::string>& texts) {
     }
     if (order_ == Order::AsAdded) {
         QComboBox::insertItems(count(), entries);
+    } else if (!wasEmpty && entries.size() <= 16) {
+        // A few more entries into a long list: each into its place.
+        for (const QString& entry : std::as_const(entries)) {
+            QComboBox::insertItem(insertPosition(entry), entry);
+        }
     } else if (wasEmpty) {
         std::stable_sort(entries.begin(), entries.end(), LessIgnoringCase);
         QComboBox::insertItems(0, entries);

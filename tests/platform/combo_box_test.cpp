@@ -131,6 +131,23 @@ TEST(ComboBoxTest, SortedListIgnoresCaseAndKeepsEqualEntriesInTheOrderAdded) {
     EXPECT_EQ(merged.currentIndex(), 3);
     EXPECT_EQ(merged.text(), "delta");
 
+    // The same with a batch large enough to be merged in one go.
+    ComboBox big(ComboBox::Order::Sorted);
+    big.addItems({"mike", "Kilo"});
+    big.choose(1);
+    std::vector<std::string> batch = {"kilo", "MIKE"};
+    std::vector<std::string> expectedBig = {"Kilo", "kilo", "mike", "MIKE"};
+    for (int i = 15; i >= 1; --i) {
+        batch.push_back("x" + std::to_string(100 + i));
+    }
+    for (int i = 1; i <= 15; ++i) {
+        expectedBig.push_back("x" + std::to_string(100 + i));
+    }
+    big.addItems(batch);
+    EXPECT_THAT(Entries(big), ElementsAreArray(expectedBig));
+    EXPECT_EQ(big.currentIndex(), 2);
+    EXPECT_EQ(big.text(), "mike");
+
     // Windows-1252 letters sort by their Unicode case folding: e-acute folds with
     // E-acute (so "\xE9lan" < "\xC9vora" by l < v) and both come after every ASCII letter.
     ComboBox accents(ComboBox::Order::Sorted);

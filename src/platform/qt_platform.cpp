@@ -1,0 +1,146 @@
+#include "platform/qt_platform.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "platform/dialog_text.h"
+#include "platform/file_lookup.h"
+#include "platform/qt_text.h"
+
+namespace tarvo {
+
+namespace {
+
+QMessageBox::Icon QtIcon(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::Critical:
+            return QMessageBox::Critical;
+        case MsgIcon::Question:
+            return QMessageBox::Question;
+        case MsgIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MsgIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+MsgAnswer QtPlatform::messageBox(std::string_view text, MsgButtons buttons, MsgIcon icon,
+                                 std::string_view title) {
+    QMessageBox box(QtIcon(icon), ToQString(title), MessageText(text), QMessageBox::NoButton,
+                    dialogParent_);
+    box.setTextFormat(Qt::PlainText);
+    // The first button is the default; Escape and the window's close button give the
+    // last (Cancel, No), or OK when it is alone.
+    QMessageBox::StandardButton first = QMessageBox::Ok;
+    QMessageBox::StandardButton last = QMessageBox::Ok;
+    switch (buttons) {
+        case MsgButtons::Ok:
+            break;
+        case MsgButtons::OkCancel:
+            last = QMessageBox::Cancel;
+            break;
+        case MsgButtons::YesNo:
+            first = QMessageBox::Yes;
+            last = QMessageBox::No;
+            break;
+    }
+    box.setStandardButtons(first | last);
+    box.setDefaultButton(first);
+    box.setEscapeButton(last);
+    box.exec();
+
+    switch (box.standardButton(box.clickedButton())) {
+        case QMessageBox::Ok:
+            return MsgAnswer::Ok;
+        case QMessageBox::Cancel:
+            return MsgAnswer::Cancel;
+        case QMessageBox::Yes:
+            return MsgAnswer::Yes;
+        case QMessageBox::No:
+            return MsgAnswer::No;
+        default:
+            break;
+    }
+    switch (last) {
+        case QMessageBox::Cancel:
+            return MsgAnswer::Cancel;
+        case QMessageBox::No:
+            return MsgAnswer::No;
+        default:
+            return MsgAnswer::Ok;
+    }
+}
+
+std::optional<FileChoice> QtPlatform::fileDialog(const FileDialogRequest& request) {
+    // No title of the program's own: Qt's default "Open" or "Save As" shows.
+    QFileDialog dialog(dialogParent_);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const bool save = request.kind == FileDialogRequest::Kind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Neither an existing file demanded nor a question before overwriting: the
+    // commands test the chosen name themselves.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+
+    const QStringList filters = NameFilters(request.filter);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const int index = request.filterIndex >= 1 && request.filterIndex <= filters.size()
+                              ? request.filterIndex - 1
+                              : 0;
+        dialog.selectNameFilter(filters.at(index));
+    }
+    if (!request.fileName.empty()) {
+        dialog.selectFile(ToQString(request.fileName));
+    }
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString chosen = dialog.selectedFiles().constFirst();
+    return FileChoice{FromQString(QDir::toNativeSeparators(chosen)),
+                      FromQString(QFileInfo(chosen).fileName())};
+}
+
+std::optional<FontChoice> QtPlatform::fontDialog() {
+    // Not preset with the font in use.
+    QFontDialog dialog(dialogParent_);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const QFont font = dialog.selectedFont();
+    return FontChoice{FromQString(font.family()), font.pointSizeF()};
+}
+
+std::string QtPlatform::currentDirectory() {
+    return FromQString(QDir::toNativeSeparators(QDir::currentPath()));
+}
+
+std::string QtPlatform::lookUpFileName(std::string_view path) {
+    return LookUpFileName(path);
+}
+
+bool QtPlatform::startHelpViewer(std::string_view helpFile, std::string& error) {
+    const QFileInfo document(ToQString(helpFile));
+    if (!document.isFile()) {
+        error = "Cannot find the help file " + std::string(helpFile);
+        return false;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(document.absoluteFilePath()))) {
+        error = "No program could be started to show " + std::string(helpFile);
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
+}  // namespace tarvo

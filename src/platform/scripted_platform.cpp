@@ -1,0 +1,128 @@
+#include "platform/scripted_platform.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "common/codepage.h"
+#include "platform/file_lookup.h"
+
+namespace tarvo {
+
+namespace {
+
+MsgAnswer FirstButton(MsgButtons buttons) {
+    return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+}
+
+bool Offers(MsgButtons buttons, MsgAnswer answer) {
+    switch (buttons) {
+        case MsgButtons::Ok:
+            return answer == MsgAnswer::Ok;
+        case MsgButtons::OkCancel:
+            return answer == MsgAnswer::Ok || answer == MsgAnswer::Cancel;
+        case MsgButtons::YesNo:
+            return answer == MsgAnswer::Yes || answer == MsgAnswer::No;
+    }
+    return false;
+}
+
+const char* Name(MsgAnswer answer) {
+    switch (answer) {
+        case MsgAnswer::Ok:
+            return "Ok";
+        case MsgAnswer::Cancel:
+            return "Cancel";
+        case MsgAnswer::Yes:
+            return "Yes";
+        case MsgAnswer::No:
+            return "No";
+    }
+    return "?";
+}
+
+}  // namespace
+
+void ScriptedPlatform::queueFile(std::string path) {
+    const std::size_t slash = path.find_last_of('/');
+    std::string title = slash == std::string::npos ? path : path.substr(slash + 1);
+    files_.push_back(FileChoice{std::move(path), std::move(title)});
+}
+
+const ScriptedPlatform::Message& ScriptedPlatform::lastMessage() const {
+    if (messages_.empty()) {
+        throw std::logic_error("no message box was shown");
+    }
+    return messages_.back();
+}
+
+void ScriptedPlatform::clearRecords() {
+    messages_.clear();
+    fileRequests_.clear();
+    fontRequests_ = 0;
+    helpFiles_.clear();
+}
+
+MsgAnswer ScriptedPlatform::messageBox(std::string_view text, MsgButtons buttons, MsgIcon icon,
+                                       std::string_view title) {
+    MsgAnswer answer = FirstButton(buttons);
+    if (answers_.empty()) {
+        ++unscripted_;
+    } else {
+        const MsgAnswer queued = answers_.front();
+        answers_.pop_front();
+        if (Offers(buttons, queued)) {
+            answer = queued;
+        } else {
+            scriptErrors_.push_back(std::string("answer ") + Name(queued) +
+                                    " queued for a box without that button: " + std::string(text));
+        }
+    }
+    messages_.push_back(Message{std::string(text), buttons, icon, std::string(title), answer});
+    return answer;
+}
+
+std::optional<FileChoice> ScriptedPlatform::fileDialog(const FileDialogRequest& request) {
+    fileRequests_.push_back(request);
+    if (files_.empty()) {
+        ++unscripted_;
+        return std::nullopt;
+    }
+    std::optional<FileChoice> choice = std::move(files_.front());
+    files_.pop_front();
+    return choice;
+}
+
+std::optional<FontChoice> ScriptedPlatform::fontDialog() {
+    ++fontRequests_;
+    if (fonts_.empty()) {
+        ++unscripted_;
+        return std::nullopt;
+    }
+    std::optional<FontChoice> choice = std::move(fonts_.front());
+    fonts_.pop_front();
+    return choice;
+}
+
+std::string ScriptedPlatform::currentDirectory() {
+    if (currentDirectory_) {
+        return *currentDirectory_;
+    }
+    const std::u8string utf8 = std::filesystem::current_path().u8string();
+    return Utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
+}
+
+std::string ScriptedPlatform::lookUpFileName(std::string_view path) {
+    return LookUpFileName(path);
+}
+
+bool ScriptedPlatform::startHelpViewer(std::string_view helpFile, std::string& error) {
+    helpFiles_.emplace_back(helpFile);
+    if (!helpFailure_.empty()) {
+        error = helpFailure_;
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
+}  // namespace tarvo

@@ -1,0 +1,203 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "platform/qt_platform.h"
+#include "support/temp_folder.h"
+
+namespace tarvo {
+namespace {
+
+// Acts on the first visible top-level dialog of type T once the event loop of the modal
+// dialog runs. With `unexpected`, a message box that the dialog raises while acting, or
+// the dialog staying open afterwards, is recorded and closed, so that a fault fails the
+// test instead of hanging it.
+template <typename T>
+void WhenShown(std::function<void(T*)> act, QStringList* unexpected = nullptr, int tries = 200) {
+    QTimer::singleShot(10, [act, unexpected, tries] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<T*>(widget); dialog && dialog->isVisible()) {
+                if (unexpected) {
+                    // Armed first: a question from the dialog runs inside act().
+                    WhenShown<QMessageBox>(
+                        [unexpected](QMessageBox* box) {
+                            unexpected->append(box->text());
+                            box->reject();
+                        },
+                        nullptr, 20);
+                }
+                QPointer<QWidget> shown(dialog);
+                act(dialog);
+                if (unexpected && shown && shown->isVisible()) {
+                    // The dialog refused the answer: it would wait for ever.
+                    unexpected->append(QStringLiteral("dialog stayed open"));
+                    qobject_cast<QDialog*>(shown.data())->reject();
+                }
+                return;
+            }
+        }
+        if (tries > 0) {
+            WhenShown<T>(act, unexpected, tries - 1);
+        }
+    });
+}
+
+struct SeenBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+// Shows a message box through QtPlatform, answers it with `press` (or Escape when
+// NoButton) and returns what the box looked like.
+SeenBox ShowAndAnswer(QtPlatform& platform, std::string_view text, MsgButtons buttons, MsgIcon icon,
+                      QMessageBox::StandardButton press, MsgAnswer* answer) {
+    SeenBox seen;
+    WhenShown<QMessageBox>([&seen, press](QMessageBox* box) {
+        seen.title = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        seen.buttons = box->standardButtons();
+        if (auto* button = box->defaultButton()) {
+            seen.defaultButton = box->standardButton(button);
+        }
+        if (press == QMessageBox::NoButton) {
+            box->escapeButton()->click();
+        } else {
+            box->button(press)->click();
+        }
+    });
+    *answer = platform.messageBox(text, buttons, icon, "SNG Tarvo");
+    return seen;
+}
+
+TEST(QtPlatformTest, MessageBoxShowsTextTitleIconAndButtonsAndReturnsThePress) {
+    QtPlatform platform;
+    MsgAnswer answer = MsgAnswer::Ok;
+
+    SeenBox seen =
+        ShowAndAnswer(platform, "Delete this location?\n\rDo you really want to do that?",
+                      MsgButtons::YesNo, MsgIcon::Question, QMessageBox::No, &answer);
+    EXPECT_EQ(answer, MsgAnswer::No);
+    EXPECT_EQ(seen.title, "SNG Tarvo");
+    EXPECT_EQ(seen.text, "Delete this location?\nDo you really want to do that?");
+    EXPECT_EQ(seen.icon, QMessageBox::Question);
+    EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(seen.defaultButton, QMessageBox::Yes);
+
+    seen = ShowAndAnswer(platform, "Overwrite?", MsgButtons::OkCancel, MsgIcon::Exclamation,
+                         QMessageBox::Ok, &answer);
+    EXPECT_EQ(answer, MsgAnswer::Ok);
+    EXPECT_EQ(seen.icon, QMessageBox::Warning);
+    EXPECT_EQ(seen.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+
+    // Escape gives the last button: Cancel, No, or OK when alone.
+    ShowAndAnswer(platform, "x", MsgButtons::OkCancel, MsgIcon::None, QMessageBox::NoButton,
+                  &answer);
+    EXPECT_EQ(answer, MsgAnswer::Cancel);
+    ShowAndAnswer(platform, "x", MsgButtons::YesNo, MsgIcon::None, QMessageBox::NoButton, &answer);
+    EXPECT_EQ(answer, MsgAnswer::No);
+    seen = ShowAndAnswer(platform, "Bad file", MsgButtons::Ok, MsgIcon::Critical,
+                         QMessageBox::NoButton, &answer);
+    EXPECT_EQ(answer, MsgAnswer::Ok);
+    EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+    seen = ShowAndAnswer(platform, "Done", MsgButtons::Ok, MsgIcon::None, QMessageBox::Ok, &answer);
+    EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+}
+
+TEST(QtPlatformTest, OpenDialogTakesANewFileAndSaveDialogOverwritesWithoutAsking) {
+    test::TempFolder folder;
+    std::ofstream(folder.file("old.sat")) << "x";
+    const std::string dir = folder.path().string();
+    QtPlatform platform;
+    QStringList unexpected;
+
+    FileDialogRequest request;
+    request.kind = FileDialogRequest::Kind::Open;
+    request.filter = "Satellite Files (*.sat)|*.sat|All Files (*.*)|*.*";
+    request.filterIndex = 2;
+    request.fileName = dir + "/old.sat";
+
+    QStringList filters;
+    QString selectedFilter;
+    QStringList offered;
+    WhenShown<QFileDialog>(
+        [&](QFileDialog* dialog) {
+            filters = dialog->nameFilters();
+            selectedFilter = dialog->selectedNameFilter();
+            offered = dialog->selectedFiles();
+            dialog->selectFile(QString::fromStdString(dir + "/new.sat"));
+            static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as the Open button
+        },
+        &unexpected);
+    auto choice = platform.fileDialog(request);
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->path, dir + "/new.sat");  // does not exist, and need not
+    EXPECT_EQ(choice->fileTitle, "new.sat");
+    EXPECT_EQ(filters, QStringList({"Satellite Files (*.sat)", "All Files (*)"}));
+    EXPECT_EQ(selectedFilter, "All Files (*)");  // index 2, counted from 1
+    EXPECT_EQ(offered, QStringList({QString::fromStdString(dir + "/old.sat")}));
+
+    request.kind = FileDialogRequest::Kind::Save;
+    request.filterIndex = 1;
+    WhenShown<QFileDialog>(
+        [&](QFileDialog* dialog) {
+            selectedFilter = dialog->selectedNameFilter();
+            dialog->selectFile(QString::fromStdString(dir + "/old.sat"));
+            static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as the Open button
+        },
+        &unexpected);
+    choice = platform.fileDialog(request);
+    ASSERT_TRUE(choice.has_value());
+    EXPECT_EQ(choice->fileTitle, "old.sat");
+    EXPECT_EQ(selectedFilter, "Satellite Files (*.sat)");
+
+    WhenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    EXPECT_FALSE(platform.fileDialog(request).has_value());
+    EXPECT_THAT(unexpected, ::testing::IsEmpty());
+}
+
+TEST(QtPlatformTest, FontDialogGivesNameAndPointSizeOrNothing) {
+    QtPlatform platform;
+    QFont shown;
+    WhenShown<QFontDialog>([&shown](QFontDialog* dialog) {
+        QFont font = dialog->currentFont();
+        font.setPointSizeF(14);
+        dialog->setCurrentFont(font);
+        shown = dialog->currentFont();
+        dialog->accept();
+    });
+    const auto chosen = platform.fontDialog();
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(chosen->name, shown.family().toStdString());
+    EXPECT_FALSE(chosen->name.empty());
+    EXPECT_EQ(chosen->size, 14);
+
+    WhenShown<QFontDialog>([](QFontDialog* dialog) { dialog->reject(); });
+    EXPECT_FALSE(platform.fontDialog().has_value());
+}
+
+TEST(QtPlatformTest, HelpViewerReportsAMissingDocument) {
+    test::TempFolder folder;
+    QtPlatform platform;
+    std::string error;
+    EXPECT_FALSE(platform.startHelpViewer(folder.path().string() + "/tarvo.hlp", error));
+    EXPECT_THAT(error, ::testing::HasSubstr("tarvo.hlp"));
+}
+
+}  // namespace
+}  // namespace tarvo
