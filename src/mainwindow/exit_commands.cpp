@@ -1,7 +1,10 @@
-// Exit, from the button and from the File menu: no question, nothing saved.
+// Exit, from the button and from the File menu, and closing the window by its frame:
+// no question, nothing saved.
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QWidget>
 
 #include "mainwindow/frm_satellite.h"
 
@@ -16,10 +19,24 @@ void frmSatellite::mnuExit_Click() {
 }
 
 void frmSatellite::ExitProgram() {
-    // The files the program holds open are closed first (the location file, once the
-    // location commands keep one open).
+    // The location file is the one file the program keeps open.
+    state_.LocFile.reset();
 
     QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+// The frame's close control ends the program too: the other windows (look list,
+// preferences) would have nothing to work on without this one.
+void frmSatellite::closeEvent(QCloseEvent* event) {
+    state_.LocFile.reset();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window != this && window->isVisible()) {
+            window->close();
+        }
+    }
+    event->accept();
     QCoreApplication::quit();
 }
 

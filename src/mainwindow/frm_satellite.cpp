@@ -45,6 +45,7 @@ void frmSatellite::WireEvents() {
     txtLatitude->onChange([this] { txtLatitude_Change(); });
     txtLongitude->onChange([this] { txtLongitude_Change(); });
     cboLocations->onChange([this] { cboLocations_Change(); });
+    cboLocations->onClick([this] { cboLocations_Click(); });
 
     OnClicked(cmdCalculate, this, [this] { cmdCalculate_Click(); });
     OnClicked(cmdExit, this, [this] { cmdExit_Click(); });
@@ -74,9 +75,5 @@ void frmSatellite::txtLongitude_Change() {
     cboLocations->setText("");
     cmdSaveLocation->setEnabled(true);
 }
-
-// The text of the location list changed. Nothing is done yet: the location list and
-// its file come with the location commands.
-void frmSatellite::cboLocations_Change() {}
 
 }  // namespace tarvo

@@ -6,6 +6,7 @@
 #include "mainwindow/main_window_state.h"
 
 class QAction;
+class QCloseEvent;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -46,6 +47,22 @@ class frmSatellite : public QMainWindow {
 
     // Closes the files the program holds open and ends the program.
     void ExitProgram();
+
+    // --- Start-up, location file and location list ------------------------------------
+
+    // Opens `FileName` as the current location file, for reading and writing, creating
+    // a missing file empty (an existing one is never truncated), and counts its records
+    // into LocCount. Throws FileOpenError when the file cannot be opened.
+    void OpenLocationData(std::string_view FileName);
+
+    // Fills the location list (sorted, ignoring case) and LocNames from the open file
+    // and empties the coordinate boxes. With no records, does nothing at all.
+    // Throws FileReadError when a record cannot be read.
+    void LoadLocationCombo();
+
+    // The user chose a name in the location list: shows that record and calculates,
+    // or, when no record has that name, empties the coordinate boxes.
+    void cboLocations_Click();
 
     // --- Event handlers ---------------------------------------------------------------
     void cmdCalculate_Click();
@@ -120,6 +137,10 @@ class frmSatellite : public QMainWindow {
     QMenu* mnuHelp = nullptr;
     QAction* mnuCallHelp = nullptr;
     QAction* mnuAbout = nullptr;
+
+  protected:
+    // Closing the window by its frame ends the program as Exit does.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void BuildLayout();  // frm_satellite_layout.cpp

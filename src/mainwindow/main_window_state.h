@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "catalogue/location_file.h"
+#include "catalogue/location_names.h"
+#include "catalogue/location_record.h"
 #include "catalogue/settings.h"
 
 namespace tarvo {
@@ -37,6 +41,24 @@ struct MainWindowState {
     // --- Satellite table and lists (CurSat, SatOrder) ---------------------------------
 
     // --- Location file and list (LocBuffer, LocFileNum, LocCount, LocNames, LocIndex) -
+    // The record through which every record of the location file is read and written.
+    LocationRecord LocBuffer;
+
+    // The current location file, open for reading and writing while it is current
+    // (LocFileNum); nothing when no location file could be opened.
+    std::optional<LocationFile> LocFile;
+
+    // The number of records in the location file, deleted ones included.
+    std::int16_t LocCount = 0;
+
+    // The name of each record, for finding the record of a chosen name; a deleted
+    // record matches no search, not even one for an empty name.
+    LocationNames LocNames;
+
+    // The record found by the last search of the location list, or LocCount + 1 when
+    // it found nothing: the current location of the location commands. An int, since
+    // LocCount + 1 reaches 32768 in a file of the largest size.
+    int LocIndex = 0;
 
     // --- Look list output (OutDest, NameColWidth, NumColWidth, Printing) --------------
 };
