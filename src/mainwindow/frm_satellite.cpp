@@ -47,6 +47,12 @@ void frmSatellite::WireEvents() {
     cboLocations->onChange([this] { cboLocations_Change(); });
     cboLocations->onClick([this] { cboLocations_Click(); });
 
+    // The satellite lists and their order. chkLookList is wired with the look list.
+    cboSatName->onClick([this] { cboSatName_Click(); });
+    cboSatLong->onClick([this] { cboSatLong_Click(); });
+    optAlpha->onClick([this] { optAlpha_Click(); });
+    optArc->onClick([this] { optArc_Click(); });
+
     OnClicked(cmdCalculate, this, [this] { cmdCalculate_Click(); });
     OnClicked(cmdExit, this, [this] { cmdExit_Click(); });
 

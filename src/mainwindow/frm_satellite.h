@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <cstdint>
 #include <string_view>
 
 #include "mainwindow/main_window_state.h"
@@ -64,6 +65,53 @@ class frmSatellite : public QMainWindow {
     // or, when no record has that name, empties the coordinate boxes.
     void cboLocations_Click();
 
+    // --- Settings file, satellite file and satellite lists ----------------------------
+    // settings_commands.cpp, satellite_file_commands.cpp, satellite_lists.cpp
+
+    // Loads Settings from tarvo.ini in the current directory. A missing or damaged file
+    // sets every setting to its default and asks whether to rebuild the file; Yes writes
+    // the defaults, No keeps them for this run only.
+    void ReadINIFile();
+
+    // Rewrites tarvo.ini whole from Settings. A failed write is reported in a message box
+    // and leaves the old file as it was; the settings in memory keep their values.
+    // True when the file was written.
+    bool WriteINIFile();
+
+    // Replaces the satellite table with the records of a satellite file and rebuilds the
+    // lists. An empty name does nothing. A failed read is reported; the table then holds
+    // the complete records read before the failure and the lists stay as they were.
+    // Either way CurSat is brought back to row 0 when its row is no longer there.
+    void ReadSatFile(std::string_view FileName);
+
+    // Rewrites a satellite file whole from the table, then rebuilds the lists unless
+    // Updating is -1 (also after a failed write, which is reported; the table keeps its
+    // contents). True when the file was written.
+    bool WriteSatFile(std::string_view FileName);
+
+    // The message that refuses a name already in the catalogue.
+    void Duplicate();
+
+    // Puts the catalogue rows in order of longitude and refills both satellite lists
+    // (and SatOrder when the names are listed alphabetically).
+    void LoadSatCombos();
+
+    // Resolves the text of cboSatName (cboSatLong) to a catalogue row: on a match the row
+    // becomes CurSat and is shown in both lists with its look-list mark; without one the
+    // other list's text is emptied and CurSat stays.
+    void GetSatLong();
+    void GetSatName();
+
+    // Shows the row CurSat in the texts of both lists, the name trimmed.
+    void DisplaySatelliteData();
+
+    // Sets chkLookList from the look-list mark of CurSat, as the program's own write.
+    void SetListOption();
+
+    // The row CurSat, or nothing when the table has no such row. Every operation on the
+    // current satellite goes through this: a row that is not there is never read.
+    const SatelliteRecord* FnCurrentSatellite() const;
+
     // --- Event handlers ---------------------------------------------------------------
     void cmdCalculate_Click();
     void txtLatitude_Change();
@@ -71,6 +119,12 @@ class frmSatellite : public QMainWindow {
     void cboLocations_Change();
     void cmdExit_Click();
     void mnuExit_Click();
+
+    // Satellite lists and their order (satellite_lists.cpp)
+    void cboSatName_Click();
+    void cboSatLong_Click();
+    void optAlpha_Click();
+    void optArc_Click();
 
     // --- Controls ---------------------------------------------------------------------
     // Frame "Satellite Location"
@@ -154,6 +208,10 @@ class frmSatellite : public QMainWindow {
 
     // The result boxes emptied, range first (calculate.cpp).
     void ClearResults();
+
+    // Satellite lists and files (satellite_lists.cpp, settings_commands.cpp)
+    void SelectListOrder(std::int16_t sortAlpha);
+    void ReportWriteFailure(std::string_view fileName, std::string_view reason);
 
     MainWindowState state_;
     PlatformServices& platform_;

@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/location_file.h"
 #include "catalogue/location_names.h"
 #include "catalogue/location_record.h"
+#include "catalogue/satellite_table.h"
 #include "catalogue/settings.h"
 
 namespace tarvo {
@@ -39,6 +41,19 @@ struct MainWindowState {
     tarvo::Settings Settings;
 
     // --- Satellite table and lists (CurSat, SatOrder) ---------------------------------
+    // The satellite catalogue as last read from the current satellite file: row 0 the
+    // default satellite, rows 1 to SatLast() the catalogue, in order of longitude after
+    // every rebuild of the lists.
+    tarvo::SatelliteTable SatelliteTable;
+
+    // The row of the satellite last chosen in a list; 0, the default satellite, until a
+    // choice is made. It may name a row that is no longer there (a delete of the last
+    // row, a new empty file): every use checks it against SatLast() first.
+    std::int16_t CurSat = 0;
+
+    // The name list's order while SortAlpha is set: entry k (1..SatLast) is the row shown
+    // k-th, entry 0 is 0. Rebuilt with the lists only while SortAlpha is set.
+    std::vector<std::int16_t> SatOrder;
 
     // --- Location file and list (LocBuffer, LocFileNum, LocCount, LocNames, LocIndex) -
     // The record through which every record of the location file is read and written.

@@ -1,0 +1,151 @@
+// The two linked satellite lists (by name, by longitude), the choice of the name
+// order, and the look-list check box following the chosen satellite.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/satellite_order.h"
+#include "catalogue/satellite_search.h"
+#include "common/failure.h"
+#include "common/fixed_text.h"
+#include "common/number_text.h"
+#include "mainwindow/frm_satellite.h"
+#include "platform/check_box.h"
+#include "platform/combo_box.h"
+
+namespace tarvo {
+
+const SatelliteRecord* frmSatellite::FnCurrentSatellite() const {
+    const MainWindowState& s = state_;
+    if (s.CurSat < 0 || s.CurSat > s.SatelliteTable.SatLast()) {
+        return nullptr;
+    }
+    return &s.SatelliteTable.Row(s.CurSat);
+}
+
+void frmSatellite::LoadSatCombos() {
+    MainWindowState& s = state_;
+    SatelliteTable& table = s.SatelliteTable;
+    SortByLongitude(table);
+
+    cboSatLong->clear();
+    cboSatName->clear();
+
+    const int last = table.SatLast();
+    std::vector<std::string> longitudes;
+    std::vector<std::string> names;
+    longitudes.reserve(last > 0 ? static_cast<std::size_t>(last) : 0);
+    names.reserve(longitudes.capacity());
+    for (int row = 1; row <= last; ++row) {
+        longitudes.push_back(NumberText(table.Row(row).SatLong));
+    }
+    if (s.Settings.SortAlpha == 0) {
+        for (int row = 1; row <= last; ++row) {
+            names.push_back(TrimSpaces(table.Row(row).SatName));
+        }
+    } else if (last >= 1) {
+        s.SatOrder = AlphabeticalOrder(table);
+        for (int k = 1; k <= last; ++k) {
+            names.push_back(TrimSpaces(table.Row(s.SatOrder[static_cast<std::size_t>(k)]).SatName));
+        }
+    }
+    // In one go each: the lists may hold 32,766 entries.
+    cboSatLong->addItems(longitudes);
+    cboSatName->addItems(names);
+}
+
+void frmSatellite::GetSatLong() {
+    MainWindowState& s = state_;
+    const std::optional<std::int16_t> row =
+        FindSatelliteByName(s.SatelliteTable, cboSatName->text());
+    if (!row) {
+        cboSatLong->setText("");
+        return;
+    }
+    s.CurSat = *row;
+    DisplaySatelliteData();
+    SetListOption();
+}
+
+void frmSatellite::GetSatName() {
+    MainWindowState& s = state_;
+    std::optional<std::int16_t> row;
+    try {
+        row = FindSatelliteByLongitude(s.SatelliteTable, cboSatLong->text());
+    } catch (const RunTimeFailure&) {
+        // A position beyond the range of a double is no position of any row.
+        row.reset();
+    }
+    if (!row) {
+        cboSatName->setText("");
+        return;
+    }
+    s.CurSat = *row;
+    DisplaySatelliteData();
+    SetListOption();
+}
+
+void frmSatellite::DisplaySatelliteData() {
+    const SatelliteRecord* row = FnCurrentSatellite();
+    if (row == nullptr) {
+        return;
+    }
+    const SatelliteRecord current = *row;  // the writes below raise handlers
+    cboSatName->setText(TrimSpaces(current.SatName));
+    cboSatLong->setText(NumberText(current.SatLong));
+}
+
+void frmSatellite::SetListOption() {
+    const SatelliteRecord* current = FnCurrentSatellite();
+    if (current == nullptr) {
+        return;
+    }
+    const bool marked = current->SatLook != 0;
+    // Any mark but 0 ticks the box; the box's own handler sees the program's write.
+    state_.Updating = -1;
+    chkLookList->setValue(marked ? 1 : 0);
+    state_.Updating = 0;
+}
+
+void frmSatellite::cboSatName_Click() {
+    GetSatLong();
+    Calculate();
+}
+
+void frmSatellite::cboSatLong_Click() {
+    GetSatName();
+    Calculate();
+}
+
+void frmSatellite::optAlpha_Click() {
+    if (state_.Updating == -1) {
+        return;
+    }
+    SelectListOrder(1);
+}
+
+void frmSatellite::optArc_Click() {
+    if (state_.Updating == -1) {
+        return;
+    }
+    SelectListOrder(0);
+}
+
+// The steps both option buttons share: the order is saved and the lists rebuilt in it;
+// the current satellite is shown with its name as stored (trailing spaces included).
+// No calculation follows.
+void frmSatellite::SelectListOrder(std::int16_t sortAlpha) {
+    state_.Settings.SortAlpha = sortAlpha;
+    WriteINIFile();
+    LoadSatCombos();
+    const SatelliteRecord* row = FnCurrentSatellite();
+    if (row == nullptr) {
+        return;
+    }
+    const SatelliteRecord current = *row;  // the writes below raise handlers
+    cboSatName->setText(current.SatName);
+    cboSatLong->setText(NumberText(current.SatLong));
+}
+
+}  // namespace tarvo

@@ -1,0 +1,51 @@
+// The settings file: read at start-up (rebuilt on request when missing or damaged) and
+// rewritten whole after every change of a setting.
+
+#include <optional>
+#include <string>
+
+#include "catalogue/file_error.h"
+#include "catalogue/settings_file.h"
+#include "mainwindow/frm_satellite.h"
+#include "platform/platform_services.h"
+
+namespace tarvo {
+
+void frmSatellite::ReadINIFile() {
+    MainWindowState& s = state_;
+    if (std::optional<tarvo::Settings> read = ReadSettingsFile(kSettingsFileName)) {
+        s.Settings = *read;
+        return;
+    }
+    // Missing, short, an unreadable number or no end mark: whatever was read is
+    // dropped, and the user decides whether the defaults go to disk.
+    const std::string question = "Tarvo.ini file is missing or corrupt." + s.LineBreak +
+                                 "Do you want the program to rebuild it?";
+    const MsgAnswer answer =
+        platform_.messageBox(question, MsgButtons::YesNo, MsgIcon::Exclamation, s.MsgTitle);
+    s.Settings = DefaultSettings();
+    if (answer == MsgAnswer::Yes) {
+        WriteINIFile();
+    }
+}
+
+bool frmSatellite::WriteINIFile() {
+    try {
+        WriteSettingsFile(state_.Settings, kSettingsFileName);
+        return true;
+    } catch (const FileError& error) {
+        ReportWriteFailure(kSettingsFileName, error.what());
+        return false;
+    }
+}
+
+// A whole-file rewrite that failed: the old file is still there, the values in memory
+// keep what the command set, and the user learns which file and why.
+void frmSatellite::ReportWriteFailure(std::string_view fileName, std::string_view reason) {
+    const MainWindowState& s = state_;
+    const std::string text = "The file " + std::string(fileName) + " could not be written." +
+                             s.LineBreak + std::string(reason);
+    platform_.messageBox(text, MsgButtons::Ok, MsgIcon::Exclamation, s.MsgTitle);
+}
+
+}  // namespace tarvo
