@@ -16,11 +16,11 @@ const std::string kQuestion =
 
 // tarvo.ini as rebuilt with the defaults, line by line.
 std::string DefaultFileBytes() {
-    return " 0 \r\n"                        // elevation offset
-           " 0 \r\n"                        // azimuth offset
-           "\r\n"                           // no location file
-           + std::string(50, ' ') + "\r\n"  // blank default location
-           +
+    const std::string blankLocation(50, ' ');
+    return " 0 \r\n"  // elevation offset
+           " 0 \r\n"  // azimuth offset
+           "\r\n"     // no location file
+           + blankLocation + "\r\n" +
            " 0 \r\n"  // default longitude
            " 0 \r\n"  // default latitude
            "tarvo.sat\r\n"
@@ -214,6 +214,17 @@ TEST_F(SettingsCommandsTest, WriteReplacesTheWholeFile) {
                   "\r\n 84.39 \r\n 33.75 \r\nnorth.sat\r\n 0 \r\nCourier New\r\n 10 \r\n"
                   " 800 \r\n 300 \r\n 50 \r\n 9009 \r\n");
     EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(SettingsCommandsTest, OffsetsReadFromTheFileReachTheCalculation) {
+    // Elevation offset -1.5, azimuth offset .25, the default location 84.39 W 33.75 N.
+    WriteBytes(folder.file("tarvo.ini"), HandMadeFile(" 9009 "));
+    form->ReadINIFile();
+
+    // The worked example (181.556, 43.712, 20249.4) with the offsets added by hand.
+    EXPECT_EQ(CalculateFor("101", "100", "40"), (Results{"181.806", "42.212", "20249.4"}));
+    EXPECT_EQ(form->lblAzimuth->caption(), "Adjusted Azimuth:");
+    EXPECT_EQ(form->lblElevation->caption(), "Adjusted Elevation:");
 }
 
 }  // namespace
