@@ -114,6 +114,7 @@ TEST_F(CalculateTest, InvalidInputEmptiesTheResultsAndRewritesNothing) {
     // A longitude of 0 or east is refused too.
     EXPECT_EQ(CalculateFor("101", "0", "40"), (Results{"", "", ""}));
     EXPECT_EQ(CalculateFor("101", "-100", "40"), (Results{"", "", ""}));
+    EXPECT_TRUE(platform.messages().empty());  // refused without a word
 }
 
 TEST_F(CalculateTest, ResultsAreEmptiedRangeFirst) {
@@ -148,6 +149,7 @@ TEST_F(CalculateTest, FailureOfTheArithmeticEmptiesTheResultsAndKeepsTheCaptions
     EXPECT_EQ(form->lblAzimuth->caption(), "Adjusted Azimuth:");
     EXPECT_EQ(form->lblElevation->caption(), "Adjusted Elevation:");
     EXPECT_EQ(form->state().Updating, 0);
+    EXPECT_TRUE(platform.messages().empty());
 }
 
 TEST_F(CalculateTest, OverflowWhileRewritingLowersUpdatingAgain) {
