@@ -71,6 +71,15 @@ TEST_F(CalculateTest, AnglesComeFromTheRewrittenText) {
     const Results fromSeconds = Shown();
     EXPECT_EQ(CalculateFor("101", "100.5", "40.5042"), fromSeconds);
     EXPECT_FALSE(fromSeconds.azimuth.empty());
+
+    // Near the equator the four-place rounding shows in the azimuth: 10 seconds are
+    // 0.002777... degrees, rewritten as 0.0028, and the angles follow the rewritten text.
+    Enter("101", "100", "0 0 10");
+    form->Calculate();
+    EXPECT_EQ(form->txtLatitude->text(), "0.0028");
+    const Results nearEquator = Shown();
+    EXPECT_EQ(CalculateFor("101", "100", "0.0028"), nearEquator);
+    EXPECT_NE(CalculateFor("101", "100", "0.00277777777777778"), nearEquator);
 }
 
 TEST_F(CalculateTest, LongitudeIsRewrittenBeforeLatitudeWithUpdatingRaised) {
