@@ -23,6 +23,7 @@ int main(int argc, char* argv[]) {
                             window.state().MsgTitle);
     });
 
-    window.show();
+    // The start-up sequence shows the window and fills it.
+    tarvo::EventBoundary::Run([&window] { window.Form_Load(); });
     return QApplication::exec();
 }

@@ -51,6 +51,12 @@ class frmSatellite : public QMainWindow {
 
     // --- Start-up, location file and location list ------------------------------------
 
+    // The start-up sequence: shows the window, reads the settings and the satellite
+    // file, shows the default satellite, opens the location file and fills the location
+    // list, shows the default location and calculates. A location file that cannot be
+    // opened leaves the list empty; the user is told why, unless no file is named.
+    void Form_Load();
+
     // Opens `FileName` as the current location file, for reading and writing, creating
     // a missing file empty (an existing one is never truncated), and counts its records
     // into LocCount. Throws FileOpenError when the file cannot be opened.
@@ -212,6 +218,11 @@ class frmSatellite : public QMainWindow {
     // Satellite lists and files (satellite_lists.cpp, settings_commands.cpp)
     void SelectListOrder(std::int16_t sortAlpha);
     void ReportWriteFailure(std::string_view fileName, std::string_view reason);
+
+    // Steps of the start-up sequence (startup.cpp).
+    void ShowDefaultSatellite();
+    void OpenStartupLocationFile();
+    void ShowDefaultLocation();
 
     MainWindowState state_;
     PlatformServices& platform_;
