@@ -24,14 +24,14 @@ const std::optional<std::string>& LocationNames::Name(int n) const {
     return names_[static_cast<std::size_t>(n - 1)];
 }
 
-std::int16_t LocationNames::Find(std::string_view text) const {
+int LocationNames::Find(std::string_view text) const {
     const std::string wanted = FixedWidth(text, kLocNameWidth);
     for (std::size_t i = 0; i < names_.size(); ++i) {
         if (names_[i] && *names_[i] == wanted) {
-            return static_cast<std::int16_t>(i + 1);
+            return static_cast<int>(i + 1);
         }
     }
-    return static_cast<std::int16_t>(names_.size() + 1);
+    return static_cast<int>(names_.size() + 1);
 }
 
 std::vector<std::string> LocationNames::ListEntries() const {

@@ -28,7 +28,8 @@ class LocationNames {
     // The record number of the first live record whose name equals `text` padded or cut
     // to 50 characters, exactly (case and spaces count); Count() + 1 when none does.
     // A deleted record matches nothing, not even an empty text.
-    std::int16_t Find(std::string_view text) const;
+    // The result is an int: for a file of 32,767 records "none" is 32768.
+    int Find(std::string_view text) const;
 
     // The names of the live records without leading and trailing spaces, in record
     // order: the entries of the location list.

@@ -26,6 +26,16 @@ TEST(LocationNames, DeletedRecordsHaveNoName) {
     EXPECT_THROW(names.Name(3), std::out_of_range);
 }
 
+TEST(LocationNames, NoneFoundInTheLargestFileIsOnePastTheLastRecord) {
+    // 32,767 records, the most a file may hold: "none" is record 32768, which a 16-bit
+    // number cannot hold.
+    const std::vector<LocationRecord> records(32767, LocationRecord{"Depot", 1, 1});
+    const LocationNames names(records);
+    EXPECT_EQ(names.Count(), 32767);
+    EXPECT_EQ(names.Find("Yard"), 32768);
+    EXPECT_EQ(names.Find("Depot"), 1);
+}
+
 TEST(LocationNames, FindMatchesTheFullNameExactly) {
     const LocationNames names({{"Home", 1, 1},
                                {"  Lead", 2, 2},
