@@ -2,66 +2,33 @@
 // satellite and 32,766 catalogue rows) read and put into both list orders, and a
 // location file of 32,767 records opened and read whole.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 
 #include "catalogue/location_file.h"
 #include "catalogue/location_names.h"
-#include "catalogue/location_record.h"
 #include "catalogue/satellite_file.h"
 #include "catalogue/satellite_order.h"
-#include "catalogue/whole_file.h"
+#include "largest_catalogues.h"
+#include "support/temp_folder.h"
 
 namespace {
 
-// A folder for the benchmark's files, removed at exit.
-class BenchFolder {
-  public:
-    BenchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tarvo-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~BenchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::string Name(const std::string& leaf) const { return (path_ / leaf).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
-
-const BenchFolder& Folder() {
-    static const BenchFolder folder;
+// The benchmark's files live in a temporary folder, removed at exit.
+const tarvo::test::TempFolder& Folder() {
+    static const tarvo::test::TempFolder folder;
     return folder;
 }
 
-// Names and longitudes scattered so that both sorts have work to do.
-tarvo::SatelliteTable LargestTable() {
-    tarvo::SatelliteTable table;
-    unsigned state = 12345;
-    for (int row = 0; row < 32767; ++row) {
-        state = state * 1103515245u + 12345u;
-        const double longitude = static_cast<double>(state % 3600000) / 10000.0;
-        std::string name = "Sat ";
-        for (int i = 0; i < 8; ++i) {
-            name += static_cast<char>('A' + (state >> (i * 3)) % 26);
-        }
-        table.Append({name, longitude, static_cast<std::int16_t>(row % 2)});
-    }
-    return table;
+std::string FileName(const char* leaf) {
+    return Folder().file(leaf).string();
 }
 
 const std::string& SatelliteFileName() {
     static const std::string name = [] {
-        const std::string file = Folder().Name("largest.sat");
-        tarvo::WriteSatelliteFile(LargestTable(), file);
+        const std::string file = FileName("largest.sat");
+        tarvo::WriteSatelliteFile(tarvo::bench::LargestSatelliteTable(12345), file);
         return file;
     }();
     return name;
@@ -69,16 +36,8 @@ const std::string& SatelliteFileName() {
 
 const std::string& LocationFileName() {
     static const std::string name = [] {
-        const std::string file = Folder().Name("largest.loc");
-        // Built in memory and written at once: 32,767 flushed record writes would
-        // measure the disk, not the program.
-        std::string bytes;
-        for (int n = 1; n <= 32767; ++n) {
-            const auto record = tarvo::EncodeLocationRecord(
-                {"Location " + std::to_string(n), 40.0 + n * 1e-4, 100.0 - n * 1e-4});
-            bytes.append(reinterpret_cast<const char*>(record.data()), record.size());
-        }
-        tarvo::WriteWholeFile(file, bytes);
+        const std::string file = FileName("largest.loc");
+        tarvo::bench::WriteLargestLocationFile(file);
         return file;
     }();
     return name;
@@ -99,8 +58,8 @@ void ReadSatelliteFileAndOrders(benchmark::State& state) {
 BENCHMARK(ReadSatelliteFileAndOrders)->Unit(benchmark::kMillisecond);
 
 void WriteSatelliteFile(benchmark::State& state) {
-    const tarvo::SatelliteTable table = LargestTable();
-    const std::string name = Folder().Name("written.sat");
+    const tarvo::SatelliteTable table = tarvo::bench::LargestSatelliteTable(12345);
+    const std::string name = FileName("written.sat");
     for (auto _ : state) {
         tarvo::WriteSatelliteFile(table, name);
     }
@@ -124,7 +83,7 @@ void FindLastLocation(benchmark::State& state) {
     tarvo::LocationFile file(LocationFileName());
     const tarvo::LocationNames names(file.ReadAll());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(names.Find("Location 32767"));
+        benchmark::DoNotOptimize(names.Find("Site 32767"));
     }
 }
 BENCHMARK(FindLastLocation)->Unit(benchmark::kMicrosecond);

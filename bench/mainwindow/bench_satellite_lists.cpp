@@ -3,66 +3,27 @@
 // longitude and both real satellite lists refilled, in either name order.
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 #include "catalogue/satellite_file.h"
 #include "catalogue/satellite_table.h"
+#include "largest_catalogues.h"
 #include "mainwindow/frm_satellite.h"
 #include "platform/combo_box.h"
 #include "platform/scripted_platform.h"
+#include "support/temp_folder.h"
 
 namespace tarvo {
 namespace {
 
-// A folder for the generated file, removed at exit.
-class BenchFolder {
-  public:
-    BenchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "tarvo-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr) {
-            path_ = pattern;
-        }
-    }
-    ~BenchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    BenchFolder(const BenchFolder&) = delete;
-    BenchFolder& operator=(const BenchFolder&) = delete;
-
-    bool ok() const { return !path_.empty(); }
-    std::string Name(const std::string& leaf) const { return (path_ / leaf).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
-
-// 32,767 rows with names and longitudes scattered, so that both orders have work to do.
-// Written once; every iteration reads it afresh, out of order again.
+// The largest file, written once into a temporary folder removed at exit; every
+// iteration reads it afresh, out of order again.
 const std::string& LargestSatelliteFile() {
-    static const BenchFolder folder;
+    static const test::TempFolder folder;
     static const std::string name = [] {
-        SatelliteTable table;
-        unsigned state = 2024;
-        for (int row = 0; row < SatelliteTable::kMaxRows; ++row) {
-            state = state * 1103515245u + 12345u;
-            const double longitude = static_cast<double>(state % 3600000) / 10000.0;
-            std::string satName = "Sat ";
-            for (int i = 0; i < 8; ++i) {
-                satName += static_cast<char>('A' + (state >> (i * 3)) % 26);
-            }
-            table.Append({satName, longitude, static_cast<std::int16_t>(row % 2)});
-        }
-        if (!folder.ok()) {
-            return std::string();
-        }
-        const std::string path = folder.Name("largest.sat");
-        WriteSatelliteFile(table, path);
+        const std::string path = folder.file("largest.sat").string();
+        WriteSatelliteFile(bench::LargestSatelliteTable(2024), path);
         return path;
     }();
     return name;
@@ -70,10 +31,6 @@ const std::string& LargestSatelliteFile() {
 
 void ReadLargestSatelliteFile(benchmark::State& state, std::int16_t sortAlpha) {
     const std::string& file = LargestSatelliteFile();
-    if (file.empty()) {
-        state.SkipWithError("no temporary folder");
-        return;
-    }
     ScriptedPlatform platform;
     frmSatellite form(platform);
     form.state().Settings.SortAlpha = sortAlpha;
