@@ -12,10 +12,16 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("SNG Tarvo"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvo/tarvo.png")));
+    QIcon icon;
+    for (const char* file :
+         {":/tarvo/tarvo.png", ":/tarvo/tarvo-48.png", ":/tarvo/tarvo-256.png"}) {
+        icon.addFile(QString::fromLatin1(file));
+    }
+    QApplication::setWindowIcon(icon);
 
     tarvo::QtPlatform platform;
     tarvo::frmSatellite window(platform);
+    platform.setDialogParent(&window);  // message boxes and dialogs centred on the window
 
     // A failure that no handler expected is shown, and the program goes on.
     tarvo::EventBoundary::SetReporter([&platform, &window](const std::string& what) {
