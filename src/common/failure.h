@@ -10,7 +10,7 @@ namespace tarvo {
 // it throws this instead, and the operation that called decides what the user sees
 // (Calculate, for one, empties its result boxes).
 class RunTimeFailure : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

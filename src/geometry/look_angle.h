@@ -7,9 +7,9 @@ namespace tarvo {
 // The pointing of the uplink dish at a geostationary satellite, rounded as shown:
 // azimuth and elevation to 3 places, slant range to 1 place.
 struct LookAngles {
-    double azimuth = 0;           // degrees, clockwise from north, offset added
-    double elevation = 0;         // degrees above the horizon, offset added
-    double range = 0;             // slant range, nautical miles
+    double azimuth = 0;              // degrees, clockwise from north, offset added
+    double elevation = 0;            // degrees above the horizon, offset added
+    double range = 0;                // slant range, nautical miles
     bool azimuthAdjusted = false;    // an azimuth offset was added
     bool elevationAdjusted = false;  // an elevation offset was added
 };
@@ -20,7 +20,7 @@ struct LookAngles {
 // (0, 1 or 2) when the failure happened, so that the window can leave them exactly as
 // a step-by-step calculation would.
 class LookAngleFailure : public RunTimeFailure {
-public:
+  public:
     LookAngleFailure(const char* what, int captionsDecided)
         : RunTimeFailure(what), captionsDecided(captionsDecided) {}
     int captionsDecided;
