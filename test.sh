@@ -17,6 +17,14 @@ if command -v clang++ >/dev/null 2>&1; then
     ctest --test-dir build-fuzz --output-on-failure
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo ${TARVO_SANITIZE:+-DTARVO_SANITIZE=ON} >/dev/null
-cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs"
+# TARVO_SANITIZE=1 builds and tests with AddressSanitizer and UBSan in a tree of its own.
+if [ -n "${TARVO_SANITIZE:-}" ]; then
+    tree=build-asan
+    options=(-DCMAKE_BUILD_TYPE=Debug -DTARVO_SANITIZE=ON -DTARVO_BENCH=OFF)
+else
+    tree=build
+    options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVO_SANITIZE=OFF)
+fi
+cmake -S . -B "$tree" -G Ninja "${options[@]}" >/dev/null
+cmake --build "$tree" -j"$jobs"
+ctest --test-dir "$tree" --output-on-failure -j"$jobs"
