@@ -51,50 +51,34 @@ std::string ItemReader::ReadText() {
         if (!AtEnd()) {
             ++position_;  // the closing quote
         }
-        while (!AtEnd() && !AtLineEnd() && bytes_[position_] != ',') {
-            ++position_;
-        }
-        if (AtLineEnd()) {
-            ConsumeLineEnd();
-        } else if (!AtEnd()) {
-            ++position_;  // the comma
-        }
+        ReadToItemEnd();  // whatever follows the quote belongs to no item
         return name;
     }
+    const std::string_view item = ReadToItemEnd();
+    std::size_t end = item.size();
+    while (end > 0 && item[end - 1] == ' ') {
+        --end;
+    }
+    return std::string(item.substr(0, end));
+}
+
+std::string_view ItemReader::ReadToItemEnd() {
     const std::size_t start = position_;
     while (!AtEnd() && !AtLineEnd() && bytes_[position_] != ',') {
         ++position_;
     }
-    std::size_t end = position_;
-    while (end > start && bytes_[end - 1] == ' ') {
-        --end;
-    }
+    const std::string_view item = bytes_.substr(start, position_ - start);
     if (AtLineEnd()) {
         ConsumeLineEnd();
     } else if (!AtEnd()) {
-        ++position_;
-    }
-    return std::string(bytes_.substr(start, end - start));
-}
-
-std::string_view ItemReader::ReadNumberText() {
-    RequireItem();
-    const std::size_t start = position_;
-    while (!AtEnd() && !EndsNumber(bytes_[position_])) {
-        ++position_;
-    }
-    const std::string_view item = bytes_.substr(start, position_ - start);
-    SkipSpaces();
-    if (AtLineEnd()) {
-        ConsumeLineEnd();
-    } else if (!AtEnd() && bytes_[position_] == ',') {
-        ++position_;
+        ++position_;  // the comma
     }
     return item;
 }
 
 double ItemReader::ReadDouble() {
-    return NumericValue(ReadNumberText());
+    RequireItem();
+    return NumericValue(ReadToItemEnd());
 }
 
 double LeadingNumber(std::string_view line) {

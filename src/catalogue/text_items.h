@@ -22,15 +22,15 @@ class ItemReader {
     // Throws RunTimeFailure when the data end before the item begins.
     std::string ReadText();
 
-    // The text of a numeric item: after leading spaces, up to a space, a comma or a line
-    // end; then spaces are skipped and one comma or one line end consumed if next.
-    // Throws RunTimeFailure when the data end before the item begins.
-    std::string_view ReadNumberText();
-
-    // The numeric item read as a number (NumericValue: a text that is no number is 0).
+    // A numeric item read as a number: the text up to the comma or line end, read with
+    // NumericValue, which skips the spaces inside it ("99 .2" reads 99.2) and stops at
+    // what cannot continue a number ("101 W" reads 101; a word reads as 0).
+    // Throws RunTimeFailure when the data end before the item begins, or on overflow.
     double ReadDouble();
 
   private:
+    // The text from here to the next comma or line end, which is consumed.
+    std::string_view ReadToItemEnd();
     void SkipSpaces();
     bool AtLineEnd() const;
     void ConsumeLineEnd();

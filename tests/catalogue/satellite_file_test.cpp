@@ -66,12 +66,12 @@ TEST(SatelliteFile, ReadsWhatItWrites) {
 
 TEST(SatelliteFile, ReaderIsTolerant) {
     const std::string bytes =
-        "\"Alpha One\", 101.5 , 1\r\n"   // three items on one line
-        "  Beta Two  ,.5,0\n"            // unquoted, leading spaces, no leading zero, LF
-        "\"Gamma\" ignored,-5,2\r"       // rest after the quote skipped, bare CR
-        "\"Delta\"\r\nnorth\r\nyes\r\n"  // words read as 0
-        "\"Epsilon\"\r\n99.2 1\r\n"      // a space ends a number; the mark follows
-        "Zeta,\r\n,"                     // empty items read as 0; the comma ends the data
+        "\"Alpha One\", 101.5 , 1\r\n"      // three items on one line
+        "  Beta Two  ,.5,0\n"               // unquoted, leading spaces, no leading zero, LF
+        "\"Gamma\" ignored,-5,2\r"          // rest after the quote skipped, bare CR
+        "\"Delta\"\r\nnorth\r\nyes\r\n"     // words read as 0
+        "\"Epsilon\"\r\n 99 .2 W\r\n1\r\n"  // spaces inside skipped, the number ends at W
+        "Zeta,\r\n,"                        // empty items read as 0; the comma ends the data
         "";
     const SatelliteFileRead read = ParseSatelliteFile(bytes);
     ASSERT_TRUE(read.ok) << read.failure;
@@ -94,6 +94,17 @@ TEST(SatelliteFile, ReaderIsTolerant) {
     ASSERT_TRUE(cut.ok);
     EXPECT_EQ(cut.table.Row(0).SatName, "Twenty-five characters ok");
     EXPECT_EQ(SatelliteFileText(cut.table), "\"Twenty-five characters ok\"\r\n1\r\n0\r\n");
+}
+
+TEST(SatelliteFile, NumericItemsRunToTheCommaOrLineEnd) {
+    // A unit or a stray space typed after a number does not shift the items that follow:
+    // the second record is still read as a record of its own.
+    const SatelliteFileRead read =
+        ParseSatelliteFile("\"Def\"\r\n101 W\r\n1\r\n\"A\"\r\n- 99\r\n0 \r\n");
+    ASSERT_TRUE(read.ok) << read.failure;
+    ASSERT_EQ(read.table.SatLast(), 1);
+    ExpectRow(read.table, 0, "Def", 101, 1);
+    ExpectRow(read.table, 1, "A", -99, 0);
 }
 
 TEST(SatelliteFile, FailuresKeepTheCompleteRecords) {
