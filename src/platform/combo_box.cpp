@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/edit_field.h"
 #include "platform/qt_text.h"
 
 namespace tarvo {
@@ -62,7 +63,42 @@ void ComboBox::setText(std::string_view text) {
         return;
     }
     lineEdit()->setText(newText);
+    followText(newText);
+    ShowProgramText(*lineEdit());
     RaiseFromProgram(change_);
+}
+
+int ComboBox::entryIndex(const QString& text) const {
+    if (!firstEntryValid_) {
+        firstEntry_.clear();
+        firstEntry_.reserve(count());
+        // Backwards: a later insert replaces, so the first of equal entries stays.
+        for (int i = count() - 1; i >= 0; --i) {
+            firstEntry_.insert(QComboBox::itemText(i), i);
+        }
+        firstEntryValid_ = true;
+    }
+    return firstEntry_.value(text, -1);
+}
+
+void ComboBox::followText(const QString& text) {
+    int index = entryIndex(text);
+    if (index < 0) {
+        qsizetype end = text.size();
+        while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) {
+            --end;
+        }
+        if (end < text.size()) {
+            index = entryIndex(text.left(end));
+        }
+    }
+    if (index != currentIndex()) {
+        // Qt shows the entry's text on a change of position; the program's text stays.
+        setCurrentIndex(index);
+        if (lineEdit()->text() != text) {
+            lineEdit()->setText(text);
+        }
+    }
 }
 
 int ComboBox::insertPosition(const QString& text) const {
@@ -84,6 +120,7 @@ int ComboBox::insertPosition(const QString& text) const {
 }
 
 void ComboBox::addItem(std::string_view text) {
+    firstEntryValid_ = false;
     const QString entry = ToQString(text);
     const QString editText = lineEdit()->text();
     const bool wasEmpty = count() == 0;
@@ -95,6 +132,7 @@ void ComboBox::addItems(const std::vector<std::string>& texts) {
     if (texts.empty()) {
         return;
     }
+    firstEntryValid_ = false;
     const QString editText = lineEdit()->text();
     const bool wasEmpty = count() == 0;
 
@@ -163,6 +201,7 @@ std::string ComboBox::itemText(int index) const {
 }
 
 void ComboBox::clear() {
+    firstEntryValid_ = false;
     QComboBox::clear();
     lineEdit()->clear();  // clear() of QLineEdit emits no textEdited: silent
 }

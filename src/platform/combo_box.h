@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QComboBox>
+#include <QHash>
+#include <QString>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +19,9 @@ namespace tarvo {
 // A sorted list keeps its entries in alphabetical order ignoring case; entries that
 // compare equal keep the order in which they were added.
 // Entries typed into the edit field are never added to the list by Qt.
+// The list's position follows the program's writes: after setText the entry with that
+// text (or that text without its trailing padding) is the current one, so the arrow
+// keys, the wheel and the opened list start from the entry shown.
 class ComboBox : public QComboBox {
     Q_OBJECT
   public:
@@ -45,10 +50,16 @@ class ComboBox : public QComboBox {
 
   private:
     int insertPosition(const QString& text) const;
+    int entryIndex(const QString& text) const;
+    void followText(const QString& text);
     void keepEditField(const QString& editText, bool wasEmpty);
     void userChose(int index);
 
     Order order_;
+    // The first entry of each text, built when first needed after the entries change:
+    // lists of 32,767 entries are written thousands of times by the look list.
+    mutable QHash<QString, int> firstEntry_;
+    mutable bool firstEntryValid_ = false;
     Handler change_;
     Handler click_;
 };

@@ -1,5 +1,6 @@
 #include "platform/text_box.h"
 
+#include "platform/edit_field.h"
 #include "platform/qt_text.h"
 
 namespace tarvo {
@@ -23,6 +24,7 @@ void TextBox::setText(std::string_view text) {
         return;
     }
     QLineEdit::setText(newText);
+    ShowProgramText(*this);
     // A copy: the handler may install another handler while it runs.
     const Handler handler = change_;
     if (handler) {

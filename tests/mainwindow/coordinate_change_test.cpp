@@ -29,8 +29,9 @@ TEST_F(CoordinateChangeTest, EditingThePositionForgetsTheNamedLocation) {
     EXPECT_EQ(form->cboLocations->text(), "");
     EXPECT_TRUE(form->cmdSaveLocation->isEnabled());
 
-    // Typing, key by key.
+    // Typing, key by key, after the shown latitude.
     ShowNamedLocation(*form);
+    QTest::keyClick(form->txtLatitude, Qt::Key_End);
     QTest::keyClicks(form->txtLatitude, "5");
     EXPECT_EQ(form->txtLatitude->text(), "405");
     EXPECT_EQ(form->cboLocations->text(), "");

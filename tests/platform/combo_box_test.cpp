@@ -180,5 +180,53 @@ TEST(ComboBoxTest, CascadesRunInTheOrderTheHandlersWriteTheControls) {
     EXPECT_EQ(list.text(), "Helsinki (chosen)");
 }
 
+TEST(ComboBoxTest, ThePositionInTheListFollowsTheProgramsWrites) {
+    ComboBox box;
+    std::vector<std::string> log;
+    box.onClick([&] { log.push_back("click " + box.text()); });
+    box.addItems({"63", "87", "97", "97", "101"});
+
+    // The entry of the text written is the current one (the first of equal ones), so
+    // the arrow keys step on from the entry shown.
+    box.setText("97");
+    EXPECT_EQ(box.currentIndex(), 2);
+    QTest::keyClick(&box, Qt::Key_Down);
+    EXPECT_THAT(log, ElementsAre("click 97"));
+    EXPECT_EQ(box.currentIndex(), 3);
+
+    // A stored name padded with spaces finds its entry; the text keeps its padding.
+    box.setText("63   ");
+    EXPECT_EQ(box.currentIndex(), 0);
+    EXPECT_EQ(box.text(), "63   ");
+
+    // A text that is no entry: no entry is current and the text stays as written.
+    box.setText("99");
+    EXPECT_EQ(box.currentIndex(), -1);
+    EXPECT_EQ(box.text(), "99");
+
+    // After the list is refilled the look-up sees the new entries.
+    box.clear();
+    box.addItems({"99", "103"});
+    box.setText("103");
+    EXPECT_EQ(box.currentIndex(), 1);
+}
+
+TEST(ComboBoxTest, ProgramWritesShowTheStartAndSelectTheNameWhenFocused) {
+    ComboBox box;
+    box.show();
+    box.activateWindow();
+    box.lineEdit()->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    ASSERT_TRUE(box.lineEdit()->hasFocus());
+
+    // A stored 50-character name: typing replaces the name, padding and all selected
+    // up to the name's end, with the view at its start.
+    box.setText("Atlanta, GA" + std::string(39, ' '));
+    EXPECT_EQ(box.lineEdit()->selectedText(), "Atlanta, GA");
+    EXPECT_EQ(box.lineEdit()->cursorPosition(), 0);
+    QTest::keyClicks(box.lineEdit(), "Denver");
+    EXPECT_EQ(box.text(), "Denver" + std::string(39, ' '));
+}
+
 }  // namespace
 }  // namespace tarvo

@@ -58,5 +58,16 @@ TEST(TextBoxTest, WithoutHandlerNothingHappensAndAHandlerMayWriteItsOwnBox) {
     EXPECT_EQ(calls, 2);
 }
 
+TEST(TextBoxTest, ProgramWritesShowTheStartOfTheText) {
+    TextBox box;
+    QTest::keyClicks(&box, "12");
+    EXPECT_EQ(box.cursorPosition(), 2);  // typing: the cursor follows the keys
+
+    // A long number written by the program shows its whole degrees, not its last digits.
+    box.setText("40.1234567890123");
+    EXPECT_EQ(box.cursorPosition(), 0);
+    EXPECT_TRUE(box.selectedText().isEmpty());  // not focused: nothing selected
+}
+
 }  // namespace
 }  // namespace tarvo
