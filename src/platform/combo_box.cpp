@@ -1,5 +1,6 @@
 #include "platform/combo_box.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QStringList>
@@ -46,6 +47,7 @@ ComboBox::ComboBox(Order order, QWidget* parent) : QComboBox(parent), order_(ord
 
     // textEdited comes only from the user's keys, never from Qt filling in an entry.
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        programText_ = false;
         const Handler handler = change_;
         EventBoundary::Run(handler);
     });
@@ -64,7 +66,8 @@ void ComboBox::setText(std::string_view text) {
     }
     lineEdit()->setText(newText);
     followText(newText);
-    ShowProgramText(*lineEdit());
+    programText_ = true;
+    ShowProgramText(*lineEdit(), hasFocus());
     RaiseFromProgram(change_);
 }
 
@@ -220,12 +223,20 @@ void ComboBox::userChose(int index) {
     }
     // The edit field holds the chosen entry when the click handler runs, even when Qt
     // did not rewrite it (the entry was already current). setText emits no textEdited.
+    programText_ = false;
     const QString entry = QComboBox::itemText(index);
     if (lineEdit()->text() != entry) {
         lineEdit()->setText(entry);
     }
     const Handler handler = click_;
     EventBoundary::Run(handler);
+}
+
+void ComboBox::focusInEvent(QFocusEvent* event) {
+    QComboBox::focusInEvent(event);
+    if (programText_ && event->reason() != Qt::MouseFocusReason) {
+        ShowProgramText(*lineEdit(), true);
+    }
 }
 
 }  // namespace tarvo

@@ -48,6 +48,9 @@ class ComboBox : public QComboBox {
     void onChange(Handler handler) { change_ = std::move(handler); }
     void onClick(Handler handler) { click_ = std::move(handler); }
 
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+
   private:
     int insertPosition(const QString& text) const;
     int entryIndex(const QString& text) const;
@@ -60,6 +63,7 @@ class ComboBox : public QComboBox {
     // lists of 32,767 entries are written thousands of times by the look list.
     mutable QHash<QString, int> firstEntry_;
     mutable bool firstEntryValid_ = false;
+    bool programText_ = false;  // the edit field holds the program's text, unedited
     Handler change_;
     Handler click_;
 };

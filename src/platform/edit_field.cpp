@@ -4,13 +4,13 @@
 
 namespace tarvo {
 
-void ShowProgramText(QLineEdit& edit) {
+void ShowProgramText(QLineEdit& edit, bool focused) {
     const QString text = edit.text();
     qsizetype end = text.size();
     while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) {
         --end;
     }
-    if (edit.hasFocus() && end > 0) {
+    if (focused && end > 0) {
         // Selected backwards: the cursor, and so the view, at the start.
         edit.setSelection(static_cast<int>(end), -static_cast<int>(end));
     } else {

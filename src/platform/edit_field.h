@@ -8,6 +8,8 @@ namespace tarvo {
 // in view (a long number shows its whole degrees, not its last digits), and when the
 // field has the keyboard focus its text up to the trailing padding is selected, so that
 // typing replaces the name instead of landing after the spaces that pad stored names.
-void ShowProgramText(QLineEdit& edit);
+// The controls call it again when the focus arrives (not by a mouse click, which places
+// the cursor itself) while the program's text is still unedited.
+void ShowProgramText(QLineEdit& edit, bool focused);
 
 }  // namespace tarvo

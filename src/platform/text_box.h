@@ -21,8 +21,12 @@ class TextBox : public QLineEdit {
 
     void onChange(Handler handler) { change_ = std::move(handler); }
 
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+
   private:
     Handler change_;
+    bool programText_ = false;  // the text is the program's, not yet edited by the user
 };
 
 }  // namespace tarvo

@@ -3,6 +3,7 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <QWidget>
 #include <string>
 #include <vector>
 
@@ -212,20 +213,38 @@ TEST(ComboBoxTest, ThePositionInTheListFollowsTheProgramsWrites) {
 }
 
 TEST(ComboBoxTest, ProgramWritesShowTheStartAndSelectTheNameWhenFocused) {
-    ComboBox box;
-    box.show();
-    box.activateWindow();
-    box.lineEdit()->setFocus();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
-    ASSERT_TRUE(box.lineEdit()->hasFocus());
+    QWidget window;
+    auto& box = *new ComboBox(ComboBox::Order::AsAdded, &window);
+    auto& other = *new TextBox(&window);  // somewhere else for the focus to be
+    other.move(0, 40);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    other.setFocus();
 
-    // A stored 50-character name: typing replaces the name, padding and all selected
-    // up to the name's end, with the view at its start.
-    box.setText("Atlanta, GA" + std::string(39, ' '));
-    EXPECT_EQ(box.lineEdit()->selectedText(), "Atlanta, GA");
+    // A stored 50-character name written while the focus is elsewhere: the view at its
+    // start, nothing selected.
+    const std::string padded = "Atlanta, GA" + std::string(39, ' ');
+    box.setText(padded);
     EXPECT_EQ(box.lineEdit()->cursorPosition(), 0);
+    EXPECT_TRUE(box.lineEdit()->selectedText().isEmpty());
+
+    // The focus arrives (not by a click): the name is selected up to its padding, so
+    // typing replaces the name.
+    box.setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(box.hasFocus());
+    EXPECT_EQ(box.lineEdit()->selectedText(), "Atlanta, GA");
     QTest::keyClicks(box.lineEdit(), "Denver");
     EXPECT_EQ(box.text(), "Denver" + std::string(39, ' '));
+
+    // Once the user has edited it, the focus coming back selects nothing of its own.
+    other.setFocus();
+    box.setFocus(Qt::OtherFocusReason);
+    EXPECT_TRUE(box.lineEdit()->selectedText().isEmpty());
+
+    // Written while focused: selected at once.
+    box.setText("Miami, FL   ");
+    EXPECT_EQ(box.lineEdit()->selectedText(), "Miami, FL");
 }
 
 }  // namespace
