@@ -6,6 +6,7 @@
 #include "geometry/convert_to_decimal.h"
 #include "geometry/look_angle.h"
 #include "mainwindow/frm_satellite.h"
+#include "mainwindow/updating_guard.h"
 #include "platform/combo_box.h"
 #include "platform/label.h"
 #include "platform/text_box.h"
@@ -25,7 +26,6 @@ const char* ElevationCaption(double elOffset) {
 
 void frmSatellite::Calculate() {
     MainWindowState& s = state_;
-    bool updatingRaised = false;
     try {
         // Each position must be above 0 (west, north); the first that is not ends it.
         if (NumericValue(cboSatLong->text()) <= 0 || NumericValue(txtLongitude->text()) <= 0 ||
@@ -36,11 +36,11 @@ void frmSatellite::Calculate() {
 
         // The coordinate boxes are rewritten in decimal degrees, longitude first, as the
         // program's own write: the location shown stays the location chosen.
-        s.Updating = -1;
-        updatingRaised = true;
-        txtLongitude->setText(NumberText(ConvertToDecimal(txtLongitude->text())));
-        txtLatitude->setText(NumberText(ConvertToDecimal(txtLatitude->text())));
-        s.Updating = 0;
+        {
+            UpdatingGuard updating(s.Updating);
+            txtLongitude->setText(NumberText(ConvertToDecimal(txtLongitude->text())));
+            txtLatitude->setText(NumberText(ConvertToDecimal(txtLatitude->text())));
+        }
 
         // The angles come from the texts as they now stand (40.5042, not 40.504166...).
         const LookAngles angles = ComputeLookAngles(
@@ -63,9 +63,6 @@ void frmSatellite::Calculate() {
         }
         if (captionsDecided >= 2) {
             lblElevation->setCaption(ElevationCaption(s.Settings.ElOffset));
-        }
-        if (updatingRaised) {
-            s.Updating = 0;
         }
         ClearResults();
     }

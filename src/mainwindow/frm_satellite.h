@@ -72,7 +72,7 @@ class frmSatellite : public QMainWindow {
     void cboLocations_Click();
 
     // --- Settings file, satellite file and satellite lists ----------------------------
-    // settings_commands.cpp, satellite_file_commands.cpp, satellite_lists.cpp
+    // settings_file_io.cpp, satellite_file_io.cpp, satellite_lists.cpp
 
     // Loads Settings from tarvo.ini in the current directory. A missing or damaged file
     // sets every setting to its default and asks whether to rebuild the file; Yes writes
@@ -215,7 +215,7 @@ class frmSatellite : public QMainWindow {
     // The result boxes emptied, range first (calculate.cpp).
     void ClearResults();
 
-    // Satellite lists and files (satellite_lists.cpp, settings_commands.cpp)
+    // Satellite lists and files (satellite_lists.cpp, settings_file_io.cpp)
     void SelectListOrder(std::int16_t sortAlpha);
     void ReportWriteFailure(std::string_view fileName, std::string_view reason);
 

@@ -8,6 +8,7 @@
 #include "common/fixed_text.h"
 #include "common/number_text.h"
 #include "mainwindow/frm_satellite.h"
+#include "mainwindow/updating_guard.h"
 #include "platform/combo_box.h"
 #include "platform/text_box.h"
 
@@ -61,11 +62,12 @@ void frmSatellite::cboLocations_Click() {
     if (s.LocFile && found >= 1 && found <= s.LocCount) {
         s.LocIndex = found;
         s.LocBuffer = s.LocFile->Read(found);
-        s.Updating = -1;
-        cboLocations->setText(TrimSpaces(s.LocBuffer.LocName));
-        txtLatitude->setText(NumberText(s.LocBuffer.LocLat));
-        txtLongitude->setText(NumberText(s.LocBuffer.LocLong));
-        s.Updating = 0;
+        {
+            UpdatingGuard updating(s.Updating);
+            cboLocations->setText(TrimSpaces(s.LocBuffer.LocName));
+            txtLatitude->setText(NumberText(s.LocBuffer.LocLat));
+            txtLongitude->setText(NumberText(s.LocBuffer.LocLong));
+        }
         Calculate();
         // Writing the name raised cboLocations_Change, which enabled it.
         cmdSaveLocation->setEnabled(false);
@@ -83,6 +85,8 @@ void frmSatellite::cboLocations_Click() {
 // The text of the location list changed, by typing or by the program: it may be a new
 // name, so later edits of the coordinates belong to it and it may be saved.
 void frmSatellite::cboLocations_Change() {
+    // Left at -1 on purpose: the coordinate edits that follow a typed name must not
+    // empty it again (txtLatitude_Change and txtLongitude_Change see -1 and keep it).
     state_.Updating = -1;
     cmdSaveLocation->setEnabled(true);
 }

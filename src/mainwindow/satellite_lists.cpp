@@ -11,6 +11,7 @@
 #include "common/fixed_text.h"
 #include "common/number_text.h"
 #include "mainwindow/frm_satellite.h"
+#include "mainwindow/updating_guard.h"
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
 
@@ -103,9 +104,8 @@ void frmSatellite::SetListOption() {
     }
     const bool marked = current->SatLook != 0;
     // Any mark but 0 ticks the box; the box's own handler sees the program's write.
-    state_.Updating = -1;
+    UpdatingGuard updating(state_.Updating);
     chkLookList->setValue(marked ? 1 : 0);
-    state_.Updating = 0;
 }
 
 void frmSatellite::cboSatName_Click() {

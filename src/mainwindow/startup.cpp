@@ -8,6 +8,7 @@
 #include "catalogue/file_error.h"
 #include "common/number_text.h"
 #include "mainwindow/frm_satellite.h"
+#include "mainwindow/updating_guard.h"
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
 #include "platform/option_button.h"
@@ -37,7 +38,8 @@ void frmSatellite::Form_Load() {
     ReadSatFile(s.Settings.SatFileName);
 
     // 8. The order of the name list as the settings say; Updating keeps the option's
-    // handler from rewriting the settings file.
+    // handler from rewriting the settings file. It stays -1 by hand through steps 9 to
+    // 11 (step 9 lowers it only after ticking the box) and comes down at step 12.
     s.Updating = -1;
     if (s.Settings.SortAlpha != 0) {
         optAlpha->setValue(true);
@@ -64,9 +66,8 @@ void frmSatellite::ShowDefaultSatellite() {
         cboSatName->setText(row.SatName);  // the stored 25 characters, spaces and all
         cboSatLong->setText(NumberText(row.SatLong));
         if (row.SatLook == 1) {
-            s.Updating = -1;
+            UpdatingGuard updating(s.Updating);
             chkLookList->setValue(1);
-            s.Updating = 0;
         }
     } catch (const std::exception&) {
         // Nothing to say: the satellite controls show what they could.
@@ -100,7 +101,7 @@ void frmSatellite::OpenStartupLocationFile() {
 // puts 0 into both boxes, and the calculation leaves the results empty.
 void frmSatellite::ShowDefaultLocation() {
     MainWindowState& s = state_;
-    s.Updating = -1;
+    s.Updating = -1;  // until step 12
     // The stored 50 characters, spaces and all. The list's change handler runs and
     // enables "Save New Location"; the end of start-up disables it again.
     cboLocations->setText(s.Settings.DefaultLocName);
