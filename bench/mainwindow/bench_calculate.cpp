@@ -10,7 +10,7 @@
 
 #include "mainwindow/frm_satellite.h"
 #include "platform/combo_box.h"
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 #include "platform/text_box.h"
 
 namespace tarvo {

@@ -11,7 +11,7 @@
 #include "largest_catalogues.h"
 #include "mainwindow/frm_satellite.h"
 #include "platform/combo_box.h"
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
 namespace tarvo {

@@ -12,7 +12,7 @@
 #include "catalogue/settings_file.h"
 #include "largest_catalogues.h"
 #include "mainwindow/frm_satellite.h"
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 #include "platform/text_box.h"
 #include "support/temp_folder.h"
 

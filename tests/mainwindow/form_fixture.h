@@ -9,7 +9,7 @@
 #include "mainwindow/frm_satellite.h"
 #include "platform/combo_box.h"
 #include "platform/label.h"
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 #include "platform/text_box.h"
 #include "support/temp_folder.h"
 

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "platform/qt_platform.h"
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
 namespace tarvo {

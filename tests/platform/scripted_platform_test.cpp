@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 
 namespace tarvo {
 namespace {

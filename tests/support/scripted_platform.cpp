@@ -1,4 +1,4 @@
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 
 #include <filesystem>
 #include <stdexcept>
