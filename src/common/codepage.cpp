@@ -121,4 +121,17 @@ std::string Utf8ToCp1252(std::string_view text) {
     return out;
 }
 
+bool Utf8FitsCp1252(std::string_view utf8) {
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t cp = 0;
+        const std::size_t length = DecodeUtf8(utf8, i, cp);
+        if (length == 0 || UnicodeToCp1252(cp) < 0) {
+            return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 }  // namespace tarvo

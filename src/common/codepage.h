@@ -20,4 +20,9 @@ int UnicodeToCp1252(char32_t codePoint);
 std::string Cp1252ToUtf8(std::string_view text);
 std::string Utf8ToCp1252(std::string_view text);
 
+// True when `utf8` is well-formed UTF-8 and every character of it is in the code page,
+// so that Utf8ToCp1252 loses nothing: a path from the system (a folder with Cyrillic or
+// CJK letters) that fails this cannot be stored in the program's 8-bit files.
+bool Utf8FitsCp1252(std::string_view utf8);
+
 }  // namespace tarvo

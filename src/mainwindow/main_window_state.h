@@ -75,6 +75,10 @@ struct MainWindowState {
     // LocCount + 1 reaches 32768 in a file of the largest size.
     int LocIndex = 0;
 
+    // --- The file dialog of the six file commands (CommonDialog1) --------------------
+    // The path chosen last in any of them, offered in the name field of the next one.
+    std::string DialogFileName;
+
     // --- Look list output (OutDest, NameColWidth, NumColWidth, Printing) --------------
 };
 

@@ -25,6 +25,9 @@ struct FileDialogRequest {
 struct FileChoice {
     std::string path;       // the chosen file with its directory
     std::string fileTitle;  // the name alone
+    // False when the chosen path holds characters that program text (Windows-1252)
+    // cannot hold: they stand as '?' in `path`, which then names no file of the user's.
+    bool fitsCodePage = true;
 };
 
 struct FontChoice {

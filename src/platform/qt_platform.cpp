@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "common/codepage.h"
 #include "platform/dialog_text.h"
 #include "platform/file_lookup.h"
 #include "platform/qt_text.h"
@@ -105,9 +106,9 @@ std::optional<FileChoice> QtPlatform::fileDialog(const FileDialogRequest& reques
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    const QString chosen = dialog.selectedFiles().constFirst();
-    return FileChoice{FromQString(QDir::toNativeSeparators(chosen)),
-                      FromQString(QFileInfo(chosen).fileName())};
+    const QString chosen = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    return FileChoice{FromQString(chosen), FromQString(QFileInfo(chosen).fileName()),
+                      Utf8FitsCp1252(chosen.toStdString())};
 }
 
 std::optional<FontChoice> QtPlatform::fontDialog() {

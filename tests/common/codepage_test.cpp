@@ -51,5 +51,28 @@ TEST(Codepage, Utf8Forms) {
     EXPECT_EQ(Utf8ToCp1252("\xF4\x90\x80\x80"), "????");  // beyond U+10FFFF
 }
 
+TEST(Codepage, Utf8FitsCp1252) {
+    struct Case {
+        const char* utf8;
+        bool fits;
+    };
+    const Case cases[] = {
+        {"", true},
+        {"/home/crew/sites.loc", true},
+        {"/home/crew/\xC3\x96resund/Malm\xC3\xB6.loc", true},  // O and o with diaeresis
+        {"/srv/\xE2\x82\xAC.loc", true},                       // euro sign: byte 0x80
+        {"/home/\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0/a.loc", false},  // Cyrillic
+        {"/home/\xE6\x9D\xB1\xE4\xBA\xAC/a.loc", false},                          // CJK
+        {"/tmp/\xC4\x80.loc", false},          // U+0100, just past Latin-1
+        {"/tmp/\xF0\x9F\x98\x80.loc", false},  // outside the basic plane
+        {"/tmp/a\xC3", false},                 // cut short
+        {"/tmp/\xC0\xAF", false},              // overlong '/'
+        {"/tmp/\xFF.loc", false},              // a raw byte that is no UTF-8
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Utf8FitsCp1252(c.utf8), c.fits) << c.utf8;
+    }
+}
+
 }  // namespace
 }  // namespace tarvo
