@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <system_error>
 
 #include "common/failure.h"
@@ -33,6 +34,12 @@ class Cursor {
     const char* end_;
 };
 
+// What the reading found, for the strict conversion: whether the text held a complete
+// number (at least one digit, and digits after an exponent letter).
+struct Shape {
+    bool complete = false;
+};
+
 [[noreturn]] void Overflow() {
     throw RunTimeFailure("Overflow");
 }
@@ -53,7 +60,7 @@ int DigitValue(int c) {
 constexpr char kHexDigits[] = "0123456789abcdef";
 
 // Hexadecimal (radix 16) or octal (radix 8) whole number after "&H" / "&O".
-double ReadWholeNumber(Cursor& in, int radix) {
+double ReadWholeNumber(Cursor& in, int radix, Shape& shape) {
     // A value with more significant digits than 256 hex or 342 octal ones is at least
     // 2^1024, beyond the double range; up to there the reader below judges.
     const std::size_t maxDigits = radix == 16 ? 256 : 342;
@@ -61,6 +68,7 @@ double ReadWholeNumber(Cursor& in, int radix) {
     std::size_t count = 0;
     for (int c = in.Peek(); DigitValue(c) < radix; c = in.Peek()) {
         in.Advance();
+        shape.complete = true;
         const int d = DigitValue(c);
         if (count == 0 && d == 0) {
             continue;
@@ -110,7 +118,7 @@ constexpr std::size_t kMaxDigits = 800;
 // Exponent magnitudes are clamped here; far beyond any double's range either way.
 constexpr std::int64_t kExponentClamp = 1'000'000'000;
 
-double ReadDecimal(Cursor& in) {
+double ReadDecimal(Cursor& in, Shape& shape) {
     bool negative = false;
     int c = in.Peek();
     if (c == '+' || c == '-') {
@@ -124,6 +132,7 @@ double ReadDecimal(Cursor& in) {
     std::int64_t scale = 0;  // value = digits * 10^scale
     for (c = in.Peek();; c = in.Peek()) {
         if (c >= '0' && c <= '9') {
+            shape.complete = true;
             if (count == 0 && c == '0') {
                 if (seenPoint) {
                     --scale;
@@ -155,14 +164,17 @@ double ReadDecimal(Cursor& in) {
             in.Advance();
         }
         std::int64_t exponent = 0;
+        bool exponentDigits = false;
         for (c = in.Peek(); c >= '0' && c <= '9'; c = in.Peek()) {
             in.Advance();
+            exponentDigits = true;
             exponent = exponent * 10 + (c - '0');
             if (exponent > kExponentClamp) {
                 exponent = kExponentClamp;
             }
         }
         scale += negativeExponent ? -exponent : exponent;
+        shape.complete = shape.complete && exponentDigits;
     }
     if (count == 0) {
         return 0;
@@ -196,24 +208,62 @@ double ReadDecimal(Cursor& in) {
     return negative ? -value : value;
 }
 
-}  // namespace
-
-double NumericValue(std::string_view text) {
-    Cursor in(text);
+// The number at the start of the text, read through the cursor.
+double Read(Cursor& in, Shape& shape) {
     if (in.Peek() == '&') {
         in.Advance();
         const int c = in.Peek();
         if (c == 'H' || c == 'h') {
             in.Advance();
-            return ReadWholeNumber(in, 16);
+            return ReadWholeNumber(in, 16, shape);
         }
         if (c == 'O' || c == 'o') {
             in.Advance();
-            return ReadWholeNumber(in, 8);
+            return ReadWholeNumber(in, 8, shape);
         }
         return 0;
     }
-    return ReadDecimal(in);
+    return ReadDecimal(in, shape);
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+}  // namespace
+
+double NumericValue(std::string_view text) {
+    Cursor in(text);
+    Shape shape;
+    return Read(in, shape);
+}
+
+std::optional<double> StrictNumericValue(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    // A blank between two parts makes two items ("40 30 15" is degrees, minutes and
+    // seconds), not one number.
+    for (const char c : text) {
+        if (IsBlank(c)) {
+            return std::nullopt;
+        }
+    }
+    Cursor in(text);
+    Shape shape;
+    double value = 0;
+    try {
+        value = Read(in, shape);
+    } catch (const RunTimeFailure&) {
+        return std::nullopt;
+    }
+    if (!shape.complete || in.Peek() != -1) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 }  // namespace tarvo

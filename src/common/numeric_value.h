@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace tarvo {
@@ -18,5 +19,14 @@ namespace tarvo {
 // Throws RunTimeFailure when the value lies beyond the double range (overflow);
 // a value too small for a double reads as 0.
 double NumericValue(std::string_view text);
+
+// The strict conversion: the value of a text that is one number as a whole, or no
+// value at all. Blanks (space, tab, line feed) may stand before and after the number
+// but not inside it, so a degrees-minutes-seconds entry such as "40 30 15" is no number
+// here; what lies between them must read completely by the rules of NumericValue,
+// with at least one digit and digits after an exponent letter ("1E" is no number).
+// An empty text, a text of blanks, "12abc", "1,5" and "1.2.3" give no value; so does
+// a value beyond the double range. A value too small for a double reads as 0.
+std::optional<double> StrictNumericValue(std::string_view text);
 
 }  // namespace tarvo
