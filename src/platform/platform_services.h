@@ -57,9 +57,10 @@ class PlatformServices {
     // (without directory), or the empty text when no file is there.
     virtual std::string lookUpFileName(std::string_view path) = 0;
 
-    // Opens the help document in a separate viewer without waiting. On failure returns
-    // false and says why in `error`.
-    virtual bool startHelpViewer(std::string_view helpFile, std::string& error) = 0;
+    // Opens the help document in a separate viewer without waiting for it. Nothing when
+    // the viewer started; otherwise the text that tells the user what is missing or
+    // what failed.
+    virtual std::optional<std::string> startHelpViewer(std::string_view helpFile) = 0;
 };
 
 }  // namespace tarvo

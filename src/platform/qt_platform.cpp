@@ -1,12 +1,12 @@
 #include "platform/qt_platform.h"
 
-#include <QDesktopServices>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
-#include <QUrl>
+#include <QProcess>
 
 #include "common/codepage.h"
 #include "platform/dialog_text.h"
@@ -130,18 +130,32 @@ std::string QtPlatform::lookUpFileName(std::string_view path) {
     return LookUpFileName(path);
 }
 
-bool QtPlatform::startHelpViewer(std::string_view helpFile, std::string& error) {
+QString QtPlatform::helpViewer() const {
+    if (!helpViewer_.isEmpty()) {
+        return helpViewer_;
+    }
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/sng-tarvo-help");
+}
+
+// The viewer gets the document as one argument of its own, so a folder with spaces in
+// its name reaches it whole. It runs on its own: the program neither waits for it nor
+// ends it.
+std::optional<std::string> QtPlatform::startHelpViewer(std::string_view helpFile) {
     const QFileInfo document(ToQString(helpFile));
     if (!document.isFile()) {
-        error = "Cannot find the help file " + std::string(helpFile);
-        return false;
+        return "Cannot find the help file " + std::string(helpFile);
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(document.absoluteFilePath()))) {
-        error = "No program could be started to show " + std::string(helpFile);
-        return false;
+    const QString viewer = helpViewer();
+    const QFileInfo program(viewer);
+    if (!program.isFile()) {
+        return "Cannot find the help viewer " + FromQString(QDir::toNativeSeparators(viewer));
     }
-    error.clear();
-    return true;
+    if (!program.isExecutable() ||
+        !QProcess::startDetached(viewer, {document.absoluteFilePath()}, document.absolutePath())) {
+        return "The help viewer " + FromQString(QDir::toNativeSeparators(viewer)) +
+               " could not be started";
+    }
+    return std::nullopt;
 }
 
 }  // namespace tarvo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 #include "platform/platform_services.h"
@@ -8,13 +9,17 @@
 namespace tarvo {
 
 // The platform services on Qt: modal message boxes and Qt's own file and font dialogs
-// (the same look and rules on every desktop), the help document opened by the
-// desktop's viewer for its type.
+// (the same look and rules on every desktop), and the program's own help viewer
+// (sng-tarvo-help, installed beside the program) started on the help document.
 class QtPlatform : public PlatformServices {
   public:
     // Dialogs are centred on `dialogParent` (the main window) when there is one.
     explicit QtPlatform(QWidget* dialogParent = nullptr) : dialogParent_(dialogParent) {}
     void setDialogParent(QWidget* dialogParent) { dialogParent_ = dialogParent; }
+
+    // The help viewer program; by default sng-tarvo-help in the program's own folder.
+    void setHelpViewer(QString program) { helpViewer_ = std::move(program); }
+    QString helpViewer() const;
 
     MsgAnswer messageBox(std::string_view text, MsgButtons buttons, MsgIcon icon,
                          std::string_view title) override;
@@ -22,10 +27,11 @@ class QtPlatform : public PlatformServices {
     std::optional<FontChoice> fontDialog() override;
     std::string currentDirectory() override;
     std::string lookUpFileName(std::string_view path) override;
-    bool startHelpViewer(std::string_view helpFile, std::string& error) override;
+    std::optional<std::string> startHelpViewer(std::string_view helpFile) override;
 
   private:
     QPointer<QWidget> dialogParent_;
+    QString helpViewer_;
 };
 
 }  // namespace tarvo

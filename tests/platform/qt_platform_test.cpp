@@ -9,9 +9,13 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
+#include <optional>
+#include <thread>
 
 #include "platform/qt_platform.h"
 #include "support/temp_folder.h"
@@ -191,12 +195,59 @@ TEST(QtPlatformTest, FontDialogGivesNameAndPointSizeOrNothing) {
     EXPECT_FALSE(platform.fontDialog().has_value());
 }
 
-TEST(QtPlatformTest, HelpViewerReportsAMissingDocument) {
+// A stand-in viewer: a script that writes the arguments it was given into a file.
+std::filesystem::path WriteRecordingViewer(const std::filesystem::path& folder) {
+    const auto script = folder / "viewer.sh";
+    std::ofstream(script) << "#!/bin/sh\nprintf '%s|' \"$@\" > \"" << (folder / "args.tmp").string()
+                          << "\"\nmv \"" << (folder / "args.tmp").string() << "\" \""
+                          << (folder / "args.txt").string() << "\"\n";
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    return script;
+}
+
+TEST(QtPlatformTest, HelpViewerReportsWhatIsMissing) {
     test::TempFolder folder;
+    const std::string document = folder.file("tarvo.hlp").string();
     QtPlatform platform;
-    std::string error;
-    EXPECT_FALSE(platform.startHelpViewer(folder.path().string() + "/tarvo.hlp", error));
-    EXPECT_THAT(error, ::testing::HasSubstr("tarvo.hlp"));
+    platform.setHelpViewer(QString::fromStdString(WriteRecordingViewer(folder.path()).string()));
+
+    // No document: the viewer is not started.
+    EXPECT_EQ(platform.startHelpViewer(document),
+              std::optional<std::string>("Cannot find the help file " + document));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("args.txt")));
+
+    std::ofstream(document) << "<html></html>";
+    const std::string missing = folder.file("no-viewer").string();
+    platform.setHelpViewer(QString::fromStdString(missing));
+    EXPECT_EQ(platform.startHelpViewer(document),
+              std::optional<std::string>("Cannot find the help viewer " + missing));
+
+    // A viewer that is there but cannot run.
+    const std::string plain = folder.file("plain-viewer").string();
+    std::ofstream(plain) << "not a program";
+    platform.setHelpViewer(QString::fromStdString(plain));
+    EXPECT_EQ(platform.startHelpViewer(document),
+              std::optional<std::string>("The help viewer " + plain + " could not be started"));
+}
+
+TEST(QtPlatformTest, HelpViewerGetsTheDocumentWholeAndIsNotWaitedFor) {
+    test::TempFolder folder;
+    const auto spaced = folder.path() / "SNG truck";
+    std::filesystem::create_directory(spaced);
+    const std::string document = (spaced / "tarvo.hlp").string();
+    std::ofstream(document) << "<html></html>";
+    QtPlatform platform;
+    platform.setHelpViewer(QString::fromStdString(WriteRecordingViewer(folder.path()).string()));
+
+    EXPECT_EQ(platform.startHelpViewer(document), std::nullopt);
+    // The viewer runs on its own; its record appears when it has run.
+    const auto record = folder.file("args.txt");
+    for (int wait = 0; wait < 500 && !std::filesystem::exists(record); ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::ifstream in(record);
+    std::string arguments((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(arguments, document + "|");
 }
 
 }  // namespace

@@ -115,14 +115,12 @@ std::string ScriptedPlatform::lookUpFileName(std::string_view path) {
     return LookUpFileName(path);
 }
 
-bool ScriptedPlatform::startHelpViewer(std::string_view helpFile, std::string& error) {
+std::optional<std::string> ScriptedPlatform::startHelpViewer(std::string_view helpFile) {
     helpFiles_.emplace_back(helpFile);
     if (!helpFailure_.empty()) {
-        error = helpFailure_;
-        return false;
+        return helpFailure_;
     }
-    error.clear();
-    return true;
+    return std::nullopt;
 }
 
 }  // namespace tarvo

@@ -64,7 +64,7 @@ class ScriptedPlatform : public PlatformServices {
     std::optional<FontChoice> fontDialog() override;
     std::string currentDirectory() override;
     std::string lookUpFileName(std::string_view path) override;
-    bool startHelpViewer(std::string_view helpFile, std::string& error) override;
+    std::optional<std::string> startHelpViewer(std::string_view helpFile) override;
 
   private:
     std::deque<MsgAnswer> answers_;
