@@ -18,5 +18,7 @@ if [ ! -e "$workdir/tarvo.ini" ]; then
     chmod u+w "$workdir"/*
     echo "Working folder created: $workdir"
 fi
+# The help document is the program's, not the user's: every start brings the newest.
+cp -f samples/tarvo.hlp "$workdir/tarvo.hlp" 2>/dev/null || true
 cd "$workdir"
 exec "$here/build/src/app/sng-tarvo"

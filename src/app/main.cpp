@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "dialogs/frm_splash.h"
 #include "mainwindow/frm_satellite.h"
 #include "platform/handler.h"
 #include "platform/platform_services.h"
@@ -29,7 +30,11 @@ int main(int argc, char* argv[]) {
                             window.state().MsgTitle);
     });
 
-    // The start-up sequence shows the window and fills it.
-    tarvo::EventBoundary::Run([&window] { window.Form_Load(); });
+    // The splash window hands over to the main window's start-up sequence, which
+    // closes it, shows the main window and fills it.
+    tarvo::frmSplash splash(
+        [&window] { tarvo::EventBoundary::Run([&window] { window.Form_Load(); }); });
+    window.setSplashWindow(&splash);
+    splash.Form_Load();
     return QApplication::exec();
 }

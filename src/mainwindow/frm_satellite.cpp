@@ -57,6 +57,9 @@ void frmSatellite::WireEvents() {
     OnClicked(cmdExit, this, [this] { cmdExit_Click(); });
 
     OnTriggered(mnuExit, this, [this] { mnuExit_Click(); });
+    OnTriggered(mnuPreferences, this, [this] { mnuPreferences_Click(); });
+    OnTriggered(mnuCallHelp, this, [this] { mnuCallHelp_Click(); });
+    OnTriggered(mnuAbout, this, [this] { mnuAbout_Click(); });
 }
 
 void frmSatellite::cmdCalculate_Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <cstdint>
 #include <string_view>
 
@@ -17,6 +18,8 @@ namespace tarvo {
 
 class CheckBox;
 class ComboBox;
+class frmAbout;
+class frmPref;
 class Label;
 class OptionButton;
 class PlatformServices;
@@ -132,6 +135,14 @@ class frmSatellite : public QMainWindow {
     void optAlpha_Click();
     void optArc_Click();
 
+    // Preferences, help and About (preferences_commands.cpp, help_commands.cpp)
+    void mnuPreferences_Click();
+    void mnuCallHelp_Click();
+    void mnuAbout_Click();
+
+    // The splash window that the start-up sequence closes first, if it is open.
+    void setSplashWindow(QWidget* splash) { splash_ = splash; }
+
     // --- Controls ---------------------------------------------------------------------
     // Frame "Satellite Location"
     QGroupBox* frmSatelliteLocation = nullptr;
@@ -226,6 +237,11 @@ class frmSatellite : public QMainWindow {
 
     MainWindowState state_;
     PlatformServices& platform_;
+
+    // The secondary windows while they are open (one of each at a time).
+    QPointer<QWidget> splash_;
+    QPointer<frmPref> pref_;
+    QPointer<frmAbout> about_;
 };
 
 }  // namespace tarvo

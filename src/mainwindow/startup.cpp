@@ -20,7 +20,10 @@ namespace tarvo {
 void frmSatellite::Form_Load() {
     MainWindowState& s = state_;
 
-    // 1. The splash window, once the program has one, is closed here.
+    // 1. The splash window goes for good.
+    if (splash_) {
+        splash_->close();
+    }
 
     // 2. The window is visible while the rest is read.
     show();
