@@ -24,11 +24,12 @@ void frmSatellite::mnuCallHelp_Click() {
     }
 }
 
-// One About box, brought to the front when it is open already.
+// One About box, brought to the front (and out of the task bar) when it is open already.
 void frmSatellite::mnuAbout_Click() {
     if (!about_ || !about_->isVisible()) {
         about_ = new frmAbout(this);
     }
+    about_->setWindowState(about_->windowState() & ~Qt::WindowMinimized);
     about_->show();
     about_->raise();
     about_->activateWindow();

@@ -7,7 +7,7 @@
 namespace tarvo {
 
 // One preferences window at a time, beside this one. Choosing the command again
-// brings it up refilled from the settings; edits not saved are lost.
+// brings it up (a minimised one too) refilled from the settings; edits not saved are lost.
 void frmSatellite::mnuPreferences_Click() {
     MainWindowState& s = state_;
     if (!pref_ || !pref_->isVisible()) {
@@ -15,6 +15,7 @@ void frmSatellite::mnuPreferences_Click() {
             s.Settings, [this] { return WriteINIFile(); }, platform_, s.MsgTitle, this);
     }
     pref_->Fill();
+    pref_->setWindowState(pref_->windowState() & ~Qt::WindowMinimized);
     pref_->show();
     pref_->raise();
     pref_->activateWindow();

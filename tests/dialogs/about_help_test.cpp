@@ -68,10 +68,12 @@ TEST_F(AboutTest, OneAboutBoxBroughtToTheFrontAndGoneWhenClosed) {
     frmAbout* about = open.front();
     EXPECT_TRUE(form->isEnabled());  // not modal: the main window stays usable
 
+    about->showMinimized();
     form->mnuAbout->trigger();
     open = OpenWindows<frmAbout>(form.get());
     ASSERT_EQ(open.size(), 1);
     EXPECT_EQ(open.front(), about);
+    EXPECT_FALSE(about->isMinimized());
 
     about->cmdClose->click();
     EXPECT_THAT(OpenWindows<frmAbout>(form.get()), ::testing::IsEmpty());
