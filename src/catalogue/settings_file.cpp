@@ -115,6 +115,10 @@ std::optional<Settings> ReadSettingsFile(std::string_view fileName) {
     }
 }
 
+bool FnSettingsTextStorable(std::string_view text) {
+    return text.find_first_of("\r\n") == std::string_view::npos;
+}
+
 void WriteSettingsFile(const Settings& settings, std::string_view fileName) {
     WriteWholeFile(fileName, SettingsFileText(settings));
 }

@@ -26,6 +26,11 @@ std::optional<Settings> ParseSettingsFile(std::string_view bytes);
 // With nothing, the window asks whether to rebuild the file and uses DefaultSettings().
 std::optional<Settings> ReadSettingsFile(std::string_view fileName = kSettingsFileName);
 
+// True when a text (a file name, the default location's name) can stand on a line of
+// the settings file: it holds no carriage return and no line feed, either of which
+// would end the line early and shift every setting after it.
+bool FnSettingsTextStorable(std::string_view text);
+
 // Replaces the settings file. Throws FileWriteError with the reason; the old file then
 // stays as it was.
 void WriteSettingsFile(const Settings& settings, std::string_view fileName = kSettingsFileName);

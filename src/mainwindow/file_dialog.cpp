@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "catalogue/settings_file.h"
 #include "mainwindow/main_window_state.h"
 
 namespace tarvo {
@@ -31,6 +32,13 @@ std::optional<ChosenFile> ChooseFile(PlatformServices& platform, MainWindowState
                                 "This name holds characters that the program cannot keep in its "
                                 "files. Please choose a file whose name and folders use only "
                                 "Western European letters.",
+                            MsgButtons::Ok, MsgIcon::Exclamation, state.MsgTitle);
+        return std::nullopt;
+    }
+    if (!FnSettingsTextStorable(choice->path)) {
+        platform.messageBox(choice->path + state.LineBreak +
+                                "This name holds a line break, which the settings file cannot "
+                                "keep. Please choose another file.",
                             MsgButtons::Ok, MsgIcon::Exclamation, state.MsgTitle);
         return std::nullopt;
     }

@@ -32,8 +32,9 @@ struct ChosenFile {
 // its own; the name field offers the path chosen last in any of the six.
 //
 // Returns nothing when the user cancels. A path with characters that the program's
-// 8-bit files cannot hold is refused with a message and returns nothing too; it does
-// not become the path offered next time. Every path taken does.
+// 8-bit files cannot hold, or with a line break that the settings file could not keep
+// on its line, is refused with a message and returns nothing too; it does not become
+// the path offered next time. Every path taken does.
 std::optional<ChosenFile> ChooseFile(PlatformServices& platform, MainWindowState& state,
                                      FileDialogRequest::Kind kind, std::string_view filter);
 
