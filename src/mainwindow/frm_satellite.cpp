@@ -60,6 +60,15 @@ void frmSatellite::WireEvents() {
     OnTriggered(mnuPreferences, this, [this] { mnuPreferences_Click(); });
     OnTriggered(mnuCallHelp, this, [this] { mnuCallHelp_Click(); });
     OnTriggered(mnuAbout, this, [this] { mnuAbout_Click(); });
+
+    OnTriggered(mnuAddSatellite, this, [this] { mnuAddSatellite_Click(); });
+    OnTriggered(mnuSaveSatellite, this, [this] { mnuSaveSatellite_Click(); });
+    OnTriggered(mnuDeleteSatellite, this, [this] { mnuDeleteSatellite_Click(); });
+    OnTriggered(mnuSatelliteDefault, this, [this] { mnuSatelliteDefault_Click(); });
+
+    OnTriggered(mnuNewSatFile, this, [this] { mnuNewSatFile_Click(); });
+    OnTriggered(mnuOpenSatFile, this, [this] { mnuOpenSatFile_Click(); });
+    OnTriggered(mnuSaveSatFileAs, this, [this] { mnuSaveSatFileAs_Click(); });
 }
 
 void frmSatellite::cmdCalculate_Click() {

@@ -143,6 +143,17 @@ class frmSatellite : public QMainWindow {
     // The splash window that the start-up sequence closes first, if it is open.
     void setSplashWindow(QWidget* splash) { splash_ = splash; }
 
+    // The Satellites menu (satellite_commands.cpp)
+    void mnuAddSatellite_Click();
+    void mnuSaveSatellite_Click();
+    void mnuDeleteSatellite_Click();
+    void mnuSatelliteDefault_Click();
+
+    // The satellite file commands of the File menu (satellite_file_commands.cpp)
+    void mnuNewSatFile_Click();
+    void mnuOpenSatFile_Click();
+    void mnuSaveSatFileAs_Click();
+
     // --- Controls ---------------------------------------------------------------------
     // Frame "Satellite Location"
     QGroupBox* frmSatelliteLocation = nullptr;

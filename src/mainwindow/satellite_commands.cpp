@@ -1,0 +1,207 @@
+// The Satellites menu: add the satellite on screen to the catalogue, save changes to
+// the current satellite, delete it, and make the satellite on screen the default.
+// Each command changes the table in memory, then rewrites the whole satellite file.
+
+#include <optional>
+#include <string>
+
+#include "catalogue/satellite_edits.h"
+#include "catalogue/satellite_search.h"
+#include "common/failure.h"
+#include "common/fixed_text.h"
+#include "common/numeric_value.h"
+#include "mainwindow/frm_satellite.h"
+#include "mainwindow/updating_guard.h"
+#include "platform/check_box.h"
+#include "platform/combo_box.h"
+#include "platform/platform_services.h"
+
+namespace tarvo {
+namespace {
+
+constexpr std::size_t kSatNameLimit = 25;
+
+void Refuse(frmSatellite& form, const std::string& text) {
+    form.platform().messageBox(text, MsgButtons::Ok, MsgIcon::Exclamation, form.state().MsgTitle);
+}
+
+bool Confirmed(frmSatellite& form, const std::string& question) {
+    const MainWindowState& s = form.state();
+    return form.platform().messageBox(question + s.ConfirmText, MsgButtons::YesNo, MsgIcon::None,
+                                      s.MsgTitle) == MsgAnswer::Yes;
+}
+
+// A name the satellite file can hold: 25 characters at most, blanks included
+// (`checkLength`), and no double quote. Refused names are explained.
+bool FnNameAccepted(frmSatellite& form, const std::string& typed, bool checkLength) {
+    if (checkLength && typed.size() > kSatNameLimit) {
+        Refuse(form, "Satellite name cannot exceed 25 characters");
+        return false;
+    }
+    if (!FnSatelliteNameStorable(typed)) {
+        Refuse(form, "Satellite name cannot contain a double quote (\")");
+        return false;
+    }
+    return true;
+}
+
+// The position box read as every reading but the default row's does: the number at
+// its start, 0 when there is none. A number beyond the range of a double is refused.
+std::optional<double> FnSatLongValue(frmSatellite& form) {
+    try {
+        return NumericValue(form.cboSatLong->text());
+    } catch (const RunTimeFailure&) {
+        Refuse(form, "West Longitude is too large");
+        return std::nullopt;
+    }
+}
+
+std::int16_t LookMark(const frmSatellite& form) {
+    return static_cast<std::int16_t>(form.chkLookList->value());
+}
+
+// Save Changes and Delete act on the current catalogue row; with none (nothing chosen
+// yet, or its row gone after New or a delete) the user is sent to the list.
+bool FnHasCurrentRow(frmSatellite& form) {
+    const MainWindowState& s = form.state();
+    if (IsCatalogueRow(s.SatelliteTable, s.CurSat)) {
+        return true;
+    }
+    Refuse(form, "Choose a satellite from the list first");
+    return false;
+}
+
+// The rewrite every command ends with. WriteSatFile refills the lists itself unless
+// Updating is -1; then they are refilled here, so that they always show the new table.
+void RewriteAndRelist(frmSatellite& form) {
+    MainWindowState& s = form.state();
+    form.WriteSatFile(s.Settings.SatFileName);
+    if (s.Updating == -1) {
+        form.LoadSatCombos();
+    }
+}
+
+// The satellite named in the name box found again in the rebuilt lists, shown and
+// calculated.
+void ShowByName(frmSatellite& form, const std::string& name) {
+    form.cboSatName->setText(name);
+    form.GetSatLong();
+    form.Calculate();
+}
+
+}  // namespace
+
+void frmSatellite::mnuAddSatellite_Click() {
+    MainWindowState& s = state_;
+    const std::string typed = cboSatName->text();  // kept as typed
+    if (!FnNameAccepted(*this, typed, true)) {
+        return;
+    }
+    if (IsDuplicateSatelliteName(s.SatelliteTable, typed)) {
+        Duplicate();
+        return;
+    }
+    if (s.SatelliteTable.SatLast() >= kMaxCatalogueRows) {
+        Refuse(*this, "The satellite file is full: it cannot hold more than 32766 satellites");
+        return;
+    }
+    const std::optional<double> satLong = FnSatLongValue(*this);
+    if (!satLong) {
+        return;
+    }
+    AddCatalogueRow(s.SatelliteTable, {TrimSpaces(typed), *satLong, LookMark(*this)});
+    RewriteAndRelist(*this);
+    ShowByName(*this, typed);
+}
+
+void frmSatellite::mnuSaveSatellite_Click() {
+    MainWindowState& s = state_;
+    const std::string typed = cboSatName->text();  // kept as typed
+    if (!FnNameAccepted(*this, typed, true) || !FnHasCurrentRow(*this)) {
+        return;
+    }
+    const std::optional<double> satLong = FnSatLongValue(*this);
+    if (!satLong) {
+        return;
+    }
+    const bool isDefault = IsDefaultSatellite(s.SatelliteTable, s.CurSat);
+    // The default row takes the position only when the box holds a number as a whole;
+    // anything else is refused before the question, with nothing changed.
+    const std::optional<double> defaultLong =
+        isDefault ? StrictNumericValue(cboSatLong->text()) : std::nullopt;
+    if (isDefault && !defaultLong) {
+        Refuse(*this, "West Longitude must be a number");
+        return;
+    }
+    const std::string question = isDefault
+                                     ? "You are about to make changes in your default satellite."
+                                     : "You are about to make permanent changes in " +
+                                           TrimSpaces(s.SatelliteTable.Row(s.CurSat).SatName) + ".";
+    if (!Confirmed(*this, question)) {
+        return;
+    }
+    if (isDefault) {
+        s.SatelliteTable.SetRow(0, {typed, *defaultLong, LookMark(*this)});
+    }
+    s.SatelliteTable.SetRow(s.CurSat, {TrimSpaces(typed), *satLong, LookMark(*this)});
+    RewriteAndRelist(*this);
+    ShowByName(*this, typed);
+}
+
+void frmSatellite::mnuDeleteSatellite_Click() {
+    MainWindowState& s = state_;
+    if (!FnHasCurrentRow(*this)) {
+        return;
+    }
+    const bool isDefault = IsDefaultSatellite(s.SatelliteTable, s.CurSat);
+    const std::string question =
+        isDefault
+            ? "You are about to delete your default satellite."
+            : "You are about to delete " + TrimSpaces(s.SatelliteTable.Row(s.CurSat).SatName) + "!";
+    if (!Confirmed(*this, question)) {
+        return;
+    }
+    if (isDefault) {
+        s.SatelliteTable.SetRow(0, SatelliteRecord{});
+    }
+    s.SatelliteTable.Remove(s.CurSat);
+    RewriteAndRelist(*this);
+    s.CurSat = RowAfterDelete(s.CurSat);
+    if (!IsCatalogueRow(s.SatelliteTable, s.CurSat)) {
+        // The last catalogue row is gone: no satellite is shown and nothing calculated.
+        s.CurSat = 0;
+        cboSatName->setText("");
+        cboSatLong->setText("");
+        ClearResults();
+        return;
+    }
+    const std::string stored = s.SatelliteTable.Row(s.CurSat).SatName;  // trailing blanks too
+    ShowByName(*this, stored);
+}
+
+void frmSatellite::mnuSatelliteDefault_Click() {
+    MainWindowState& s = state_;
+    const std::string typed = cboSatName->text();
+    if (!FnNameAccepted(*this, typed, false)) {
+        return;
+    }
+    const std::optional<double> satLong = FnSatLongValue(*this);
+    if (!satLong) {
+        return;
+    }
+    // Only a ticked box puts the default on the look list; a grayed one does not.
+    const std::int16_t look = chkLookList->value() == 1 ? 1 : 0;
+    SetDefaultRow(s.SatelliteTable, {typed, *satLong, look});
+    bool written = false;
+    {
+        UpdatingGuard updating(s.Updating);  // row 0 is in neither list
+        written = WriteSatFile(s.Settings.SatFileName);
+    }
+    if (written) {
+        platform_.messageBox(
+            TrimSpaces(s.SatelliteTable.Row(0).SatName) + " is now your default satellite.",
+            MsgButtons::Ok, MsgIcon::None, s.MsgTitle);
+    }
+}
+
+}  // namespace tarvo
