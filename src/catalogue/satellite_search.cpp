@@ -7,19 +7,13 @@
 
 namespace tarvo {
 
-namespace {
-
-std::string SearchKey(std::string_view name) {
-    return TrimSpaces(UpperCase(name));
-}
-
-}  // namespace
+// The lists may hold 32,766 names: the searches compare views, copying nothing.
 
 std::optional<std::int16_t> FindSatelliteByName(const SatelliteTable& table,
                                                 std::string_view text) {
-    const std::string wanted = SearchKey(text.substr(0, kSatNameWidth));
+    const std::string_view wanted = TrimSpacesView(text.substr(0, kSatNameWidth));
     for (int row = 1; row <= table.SatLast(); ++row) {
-        if (SearchKey(table.Row(row).SatName) == wanted) {
+        if (EqualInCapitals(TrimSpacesView(table.Row(row).SatName), wanted)) {
             return static_cast<std::int16_t>(row);
         }
     }
@@ -38,9 +32,9 @@ std::optional<std::int16_t> FindSatelliteByLongitude(const SatelliteTable& table
 }
 
 bool IsDuplicateSatelliteName(const SatelliteTable& table, std::string_view name) {
-    const std::string wanted = TrimSpaces(name);
+    const std::string_view wanted = TrimSpacesView(name);
     for (int row = 1; row <= table.SatLast(); ++row) {
-        if (TrimSpaces(table.Row(row).SatName) == wanted) {
+        if (TrimSpacesView(table.Row(row).SatName) == wanted) {
             return true;
         }
     }

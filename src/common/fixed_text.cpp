@@ -9,12 +9,16 @@ std::string FixedWidth(std::string_view text, std::size_t width) {
 }
 
 std::string TrimSpaces(std::string_view text) {
+    return std::string(TrimSpacesView(text));
+}
+
+std::string_view TrimSpacesView(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return {};
     }
     const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
+    return text.substr(first, last - first + 1);
 }
 
 namespace {
@@ -36,6 +40,19 @@ unsigned char UpperByte(unsigned char c) {
 }
 
 }  // namespace
+
+bool EqualInCapitals(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (UpperByte(static_cast<unsigned char>(a[i])) !=
+            UpperByte(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
 
 std::string UpperCase(std::string_view text) {
     std::string upper(text);

@@ -16,6 +16,12 @@ std::string FixedWidth(std::string_view text, std::size_t width);
 // The text without leading and trailing space characters (spaces only: tabs stay).
 std::string TrimSpaces(std::string_view text);
 
+// The same, as a view into `text`: nothing is copied.
+std::string_view TrimSpacesView(std::string_view text);
+
+// True when the two texts are equal once both are in capitals (as UpperCase gives).
+bool EqualInCapitals(std::string_view a, std::string_view b);
+
 // The text in capitals, Windows-1252 letters included (a-z, the accented small
 // letters, and the few small letters of the 0x80-0x9F block).
 std::string UpperCase(std::string_view text);

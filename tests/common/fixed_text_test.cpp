@@ -23,6 +23,17 @@ TEST(TrimSpaces, RemovesSpacesOnlyAtBothEnds) {
     EXPECT_EQ(TrimSpaces("x"), "x");
 }
 
+TEST(EqualInCapitals, LettersOfEitherCaseMatchOtherBytesExactly) {
+    EXPECT_TRUE(EqualInCapitals("Galaxy 4r", "GALAXY 4R"));
+    EXPECT_TRUE(EqualInCapitals("\xE9t\xE9", "\xC9T\xC9"));  // été, ÉTÉ
+    EXPECT_TRUE(EqualInCapitals("\xFF", "\x9F"));            // ÿ, Ÿ
+    EXPECT_TRUE(EqualInCapitals("", ""));
+    EXPECT_FALSE(EqualInCapitals("abc", "abd"));
+    EXPECT_FALSE(EqualInCapitals("abc", "abc "));
+    EXPECT_FALSE(EqualInCapitals("\xF7", "\xD7"));  // ÷ and × are no letters
+    EXPECT_EQ(TrimSpacesView("  Sat 1  "), "Sat 1");
+}
+
 TEST(UpperCase, AsciiAndWindows1252Letters) {
     EXPECT_EQ(UpperCase("Galaxy 4r!"), "GALAXY 4R!");
     EXPECT_EQ(UpperCase("\xE9t\xE9"), "\xC9T\xC9");                // été
