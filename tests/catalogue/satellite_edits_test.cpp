@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 
 namespace tarvo {
@@ -60,35 +59,6 @@ TEST(SatelliteEdits, AddingToATableWithoutRowsPutsABlankDefaultFirst) {
     EXPECT_EQ(defaultOnly.SatLast(), 0);
     EXPECT_EQ(empty.SatLast(), 0);
     EXPECT_EQ(empty.Row(0).SatLong, 9);
-}
-
-TEST(SatelliteEdits, TheCatalogueHoldsAtMost32766Rows) {
-    SatelliteTable table;
-    table.Append({"Default", 0, 0});
-    for (int i = 1; i < 32766; ++i) {
-        table.Append({"Sat", static_cast<double>(i), 0});
-    }
-    AddCatalogueRow(table, {"Last", 1, 0});
-    EXPECT_EQ(table.SatLast(), 32766);
-    EXPECT_THROW(AddCatalogueRow(table, {"One more", 2, 0}), std::length_error);
-    EXPECT_EQ(table.SatLast(), 32766);
-}
-
-TEST(SatelliteEdits, AfterADeleteTheRowBeforeBecomesCurrent) {
-    // Deleting row 3 of 5 leaves row 2 current; deleting row 1 leaves row 1.
-    EXPECT_EQ(RowAfterDelete(3), 2);
-    EXPECT_EQ(RowAfterDelete(2), 1);
-    EXPECT_EQ(RowAfterDelete(1), 1);
-}
-
-TEST(SatelliteEdits, ANewFileHoldsTwoBlankRows) {
-    const SatelliteTable table = NewSatelliteTable();
-    ASSERT_EQ(table.SatLast(), 1);
-    for (const SatelliteRecord& row : table.Rows()) {
-        EXPECT_EQ(row.SatName, std::string(25, ' '));
-        EXPECT_EQ(row.SatLong, 0);
-        EXPECT_EQ(row.SatLook, 0);
-    }
 }
 
 }  // namespace
