@@ -120,6 +120,14 @@ bool FnSettingsTextStorable(std::string_view text) {
 }
 
 void WriteSettingsFile(const Settings& settings, std::string_view fileName) {
+    // A name with a line break would end its line early and shift every setting after
+    // it: such settings are refused whole and the old file stays.
+    for (const std::string* text : {&settings.LocFileName, &settings.DefaultLocName,
+                                    &settings.SatFileName, &settings.PrtFontName}) {
+        if (!FnSettingsTextStorable(*text)) {
+            throw FileWriteError("A name in the settings holds a line break: \"" + *text + "\"");
+        }
+    }
     WriteWholeFile(fileName, SettingsFileText(settings));
 }
 

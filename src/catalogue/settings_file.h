@@ -32,7 +32,8 @@ std::optional<Settings> ReadSettingsFile(std::string_view fileName = kSettingsFi
 bool FnSettingsTextStorable(std::string_view text);
 
 // Replaces the settings file. Throws FileWriteError with the reason; the old file then
-// stays as it was.
+// stays as it was. Settings whose names (files, default location, printer font) are not
+// all FnSettingsTextStorable are refused that way too.
 void WriteSettingsFile(const Settings& settings, std::string_view fileName = kSettingsFileName);
 
 }  // namespace tarvo

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "catalogue/file_error.h"
 #include "catalogue/settings.h"
 #include "catalogue/whole_file.h"
 #include "temp_folder.h"
@@ -181,6 +182,18 @@ TEST(SettingsFile, FileOnDisk) {
     changed.PrtFontSize = 9;
     WriteSettingsFile(changed, name);
     EXPECT_EQ(ReadSettingsFile(name)->PrtFontSize, 9);
+    const std::string written = ReadWholeFile(name);
+
+    // A line break in any name would shift the lines after it: refused, file kept.
+    for (std::string Settings::*text : {&Settings::LocFileName, &Settings::DefaultLocName,
+                                        &Settings::SatFileName, &Settings::PrtFontName}) {
+        for (const char* lineBreak : {"\r", "\n"}) {
+            Settings broken = changed;
+            broken.*text = std::string("two") + lineBreak + "lines";
+            EXPECT_THROW(WriteSettingsFile(broken, name), FileWriteError);
+            EXPECT_EQ(ReadWholeFile(name), written);
+        }
+    }
 }
 
 }  // namespace
