@@ -34,11 +34,12 @@ int LocationNames::Find(std::string_view text) const {
     return static_cast<int>(names_.size() + 1);
 }
 
-std::vector<std::string> LocationNames::ListEntries() const {
-    std::vector<std::string> entries;
+std::vector<std::string_view> LocationNames::ListEntries() const {
+    std::vector<std::string_view> entries;
+    entries.reserve(names_.size());
     for (const auto& name : names_) {
         if (name) {
-            entries.push_back(TrimSpaces(*name));
+            entries.push_back(TrimSpacesView(*name));
         }
     }
     return entries;

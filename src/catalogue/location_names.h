@@ -32,8 +32,8 @@ class LocationNames {
     int Find(std::string_view text) const;
 
     // The names of the live records without leading and trailing spaces, in record
-    // order: the entries of the location list.
-    std::vector<std::string> ListEntries() const;
+    // order: the entries of the location list. Views into this object's names.
+    std::vector<std::string_view> ListEntries() const;
 
   private:
     std::vector<std::optional<std::string>> names_;

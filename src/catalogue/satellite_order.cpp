@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <numeric>
+#include <stdexcept>
 
 #include "common/fixed_text.h"
 
@@ -25,14 +26,19 @@ std::vector<std::int16_t> AlphabeticalOrder(const SatelliteTable& table) {
     if (rows.size() < 3) {
         return order;
     }
-    std::vector<std::string> names(rows.size());
+    // The table keeps every name at exactly 25 characters, so the rows' own names are
+    // compared in place. memcmp compares as unsigned char, the byte order the list is
+    // sorted in.
+    const auto name = [&rows](std::int16_t row) {
+        return rows[static_cast<std::size_t>(row)].SatName.data();
+    };
     for (std::size_t i = 1; i < rows.size(); ++i) {
-        names[i] = FixedWidth(rows[i].SatName, kSatNameWidth);
+        if (rows[i].SatName.size() != kSatNameWidth) {
+            throw std::logic_error("satellite name not of its fixed width");
+        }
     }
-    // memcmp compares as unsigned char, the byte order the list is sorted in.
-    std::stable_sort(order.begin() + 1, order.end(), [&names](std::int16_t a, std::int16_t b) {
-        return std::memcmp(names[static_cast<std::size_t>(a)].data(),
-                           names[static_cast<std::size_t>(b)].data(), kSatNameWidth) < 0;
+    std::stable_sort(order.begin() + 1, order.end(), [&name](std::int16_t a, std::int16_t b) {
+        return std::memcmp(name(a), name(b), kSatNameWidth) < 0;
     });
     return order;
 }

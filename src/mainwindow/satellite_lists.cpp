@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "catalogue/satellite_order.h"
@@ -35,20 +36,22 @@ void frmSatellite::LoadSatCombos() {
 
     const int last = table.SatLast();
     std::vector<std::string> longitudes;
-    std::vector<std::string> names;
+    std::vector<std::string_view> names;  // the table's own names, trimmed in place
     longitudes.reserve(last > 0 ? static_cast<std::size_t>(last) : 0);
     names.reserve(longitudes.capacity());
+    const std::vector<SatelliteRecord>& rows = table.Rows();
     for (int row = 1; row <= last; ++row) {
-        longitudes.push_back(NumberText(table.Row(row).SatLong));
+        longitudes.push_back(NumberText(rows[static_cast<std::size_t>(row)].SatLong));
     }
     if (s.Settings.SortAlpha == 0) {
         for (int row = 1; row <= last; ++row) {
-            names.push_back(TrimSpaces(table.Row(row).SatName));
+            names.push_back(TrimSpacesView(rows[static_cast<std::size_t>(row)].SatName));
         }
     } else if (last >= 1) {
         s.SatOrder = AlphabeticalOrder(table);
         for (int k = 1; k <= last; ++k) {
-            names.push_back(TrimSpaces(table.Row(s.SatOrder[static_cast<std::size_t>(k)]).SatName));
+            const auto row = static_cast<std::size_t>(s.SatOrder[static_cast<std::size_t>(k)]);
+            names.push_back(TrimSpacesView(rows[row].SatName));
         }
     }
     // In one go each: the lists may hold 32,766 entries.

@@ -3,10 +3,12 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListView>
-#include <QStringList>
 #include <algorithm>
+#include <array>
+#include <numeric>
 #include <utility>
 
+#include "common/codepage.h"
 #include "platform/edit_field.h"
 #include "platform/qt_text.h"
 
@@ -14,8 +16,74 @@ namespace tarvo {
 
 namespace {
 
-bool LessIgnoringCase(const QString& a, const QString& b) {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+// Each Windows-1252 byte as the rank of its case-folded character among the folded
+// characters of all 256 bytes. Comparing ranks byte by byte is comparing the Qt strings
+// ignoring case (unit by unit, after Unicode case folding) without making them.
+class FoldRanks {
+  public:
+    FoldRanks() {
+        std::array<char32_t, 256> folded{};
+        for (std::size_t byte = 0; byte < folded.size(); ++byte) {
+            folded[byte] = QChar::toCaseFolded(Cp1252ToUnicode(static_cast<unsigned char>(byte)));
+        }
+        std::array<char32_t, 256> distinct = folded;
+        std::sort(distinct.begin(), distinct.end());
+        const auto end = std::unique(distinct.begin(), distinct.end());
+        for (std::size_t byte = 0; byte < folded.size(); ++byte) {
+            rank_[byte] = static_cast<unsigned char>(
+                std::lower_bound(distinct.begin(), end, folded[byte]) - distinct.begin());
+        }
+    }
+    unsigned char operator()(char byte) const { return rank_[static_cast<unsigned char>(byte)]; }
+
+  private:
+    std::array<unsigned char, 256> rank_{};
+};
+
+const FoldRanks& Ranks() {
+    static const FoldRanks ranks;
+    return ranks;
+}
+
+bool LessIgnoringCase(std::string_view a, std::string_view b) {
+    const FoldRanks& rank = Ranks();
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        if (rank(a[i]) != rank(b[i])) {
+            return rank(a[i]) < rank(b[i]);
+        }
+    }
+    return a.size() < b.size();
+}
+
+// Sorts many texts ignoring case, equal ones in the order given: the ranks of each
+// text are made once, and the sort compares them as plain bytes.
+void SortIgnoringCase(std::vector<std::string_view>& texts) {
+    const FoldRanks& rank = Ranks();
+    std::string keys;
+    std::vector<std::size_t> start;
+    start.reserve(texts.size() + 1);
+    for (const std::string_view text : texts) {
+        start.push_back(keys.size());
+        for (const char byte : text) {
+            keys.push_back(static_cast<char>(rank(byte)));
+        }
+    }
+    start.push_back(keys.size());
+    const auto key = [&](std::size_t i) {
+        return std::string_view(keys).substr(start[i], start[i + 1] - start[i]);
+    };
+    std::vector<std::size_t> order(texts.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    // string_view compares as unsigned bytes: in rank order.
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return key(a) < key(b); });
+    std::vector<std::string_view> sorted;
+    sorted.reserve(texts.size());
+    for (const std::size_t i : order) {
+        sorted.push_back(texts[i]);
+    }
+    texts = std::move(sorted);
 }
 
 // Runs a handler raised by the program: directly, so that a failure travels up to the
@@ -29,7 +97,9 @@ void RaiseFromProgram(const Handler& handler) {
 
 }  // namespace
 
-ComboBox::ComboBox(Order order, QWidget* parent) : QComboBox(parent), order_(order) {
+ComboBox::ComboBox(Order order, QWidget* parent)
+    : QComboBox(parent), order_(order), entries_(new EntryList(this)) {
+    setModel(entries_);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);  // no inline completion: what the user types is what they get
@@ -65,46 +135,33 @@ void ComboBox::setText(std::string_view text) {
         return;
     }
     lineEdit()->setText(newText);
-    followText(newText);
+    followText(text, newText);
     programText_ = true;
     ShowProgramText(*lineEdit(), hasFocus());
     RaiseFromProgram(change_);
 }
 
-int ComboBox::entryIndex(const QString& text) const {
-    if (!firstEntryValid_) {
-        firstEntry_.clear();
-        firstEntry_.reserve(count());
-        // Backwards: a later insert replaces, so the first of equal entries stays.
-        for (int i = count() - 1; i >= 0; --i) {
-            firstEntry_.insert(QComboBox::itemText(i), i);
-        }
-        firstEntryValid_ = true;
-    }
-    return firstEntry_.value(text, -1);
-}
-
-void ComboBox::followText(const QString& text) {
-    int index = entryIndex(text);
+void ComboBox::followText(std::string_view text, const QString& shown) {
+    int index = entries_->find(text);
     if (index < 0) {
-        qsizetype end = text.size();
-        while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) {
-            --end;
+        std::string_view unpadded = text;
+        while (!unpadded.empty() && unpadded.back() == ' ') {
+            unpadded.remove_suffix(1);
         }
-        if (end < text.size()) {
-            index = entryIndex(text.left(end));
+        if (unpadded.size() < text.size()) {
+            index = entries_->find(unpadded);
         }
     }
     if (index != currentIndex()) {
         // Qt shows the entry's text on a change of position; the program's text stays.
         setCurrentIndex(index);
-        if (lineEdit()->text() != text) {
-            lineEdit()->setText(text);
+        if (lineEdit()->text() != shown) {
+            lineEdit()->setText(shown);
         }
     }
 }
 
-int ComboBox::insertPosition(const QString& text) const {
+int ComboBox::insertPosition(std::string_view text) const {
     if (order_ == Order::AsAdded) {
         return count();
     }
@@ -113,7 +170,7 @@ int ComboBox::insertPosition(const QString& text) const {
     int high = count();
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        if (LessIgnoringCase(text, QComboBox::itemText(middle))) {
+        if (LessIgnoringCase(text, entries_->text(middle))) {
             high = middle;
         } else {
             low = middle + 1;
@@ -123,66 +180,61 @@ int ComboBox::insertPosition(const QString& text) const {
 }
 
 void ComboBox::addItem(std::string_view text) {
-    firstEntryValid_ = false;
-    const QString entry = ToQString(text);
     const QString editText = lineEdit()->text();
     const bool wasEmpty = count() == 0;
-    QComboBox::insertItem(insertPosition(entry), entry);
+    entries_->insert(insertPosition(text), text);
     keepEditField(editText, wasEmpty);
 }
 
 void ComboBox::addItems(const std::vector<std::string>& texts) {
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    addItems(std::span<const std::string_view>(views));
+}
+
+void ComboBox::addItems(std::span<const std::string_view> texts) {
     if (texts.empty()) {
         return;
     }
-    firstEntryValid_ = false;
     const QString editText = lineEdit()->text();
     const bool wasEmpty = count() == 0;
 
-    QStringList entries;
-    entries.reserve(static_cast<qsizetype>(texts.size()));
-    for (const std::string& text : texts) {
-        entries.append(ToQString(text));
-    }
+    std::vector<std::string_view> entries(texts.begin(), texts.end());
     if (order_ == Order::AsAdded) {
-        QComboBox::insertItems(count(), entries);
+        entries_->append(entries);
     } else if (!wasEmpty && entries.size() <= 16) {
         // A few more entries into a long list: each into its place.
-        for (const QString& entry : std::as_const(entries)) {
-            QComboBox::insertItem(insertPosition(entry), entry);
+        for (const std::string_view entry : entries) {
+            entries_->insert(insertPosition(entry), entry);
         }
     } else if (wasEmpty) {
-        std::stable_sort(entries.begin(), entries.end(), LessIgnoringCase);
-        QComboBox::insertItems(0, entries);
+        SortIgnoringCase(entries);
+        entries_->append(entries);
     } else {
         // Merge with what is there: the old entries first, so that among equal entries
-        // the older ones stay in front. The model is refilled in one go and the current
+        // the older ones stay in front. The list is refilled in one go and the current
         // entry is followed to its new place.
-        QStringList all;
-        all.reserve(count() + entries.size());
-        for (int i = 0; i < count(); ++i) {
-            all.append(QComboBox::itemText(i));
-        }
-        const int oldCount = static_cast<int>(all.size());
-        all.append(entries);
-        std::vector<int> order(static_cast<std::size_t>(all.size()));
+        const int oldCount = count();
+        std::vector<int> order(static_cast<std::size_t>(oldCount) + entries.size());
         for (std::size_t i = 0; i < order.size(); ++i) {
             order[i] = static_cast<int>(i);
         }
+        const auto textOf = [&](int i) {
+            return i < oldCount ? entries_->text(i)
+                                : entries[static_cast<std::size_t>(i - oldCount)];
+        };
         std::stable_sort(order.begin(), order.end(),
-                         [&all](int a, int b) { return LessIgnoringCase(all.at(a), all.at(b)); });
+                         [&](int a, int b) { return LessIgnoringCase(textOf(a), textOf(b)); });
         const int current = currentIndex();
-        QStringList sorted;
-        sorted.reserve(all.size());
+        std::vector<std::string_view> sorted;
+        sorted.reserve(order.size());
         int newCurrent = -1;
         for (std::size_t i = 0; i < order.size(); ++i) {
-            sorted.append(all.at(order[i]));
+            sorted.push_back(textOf(order[i]));
             if (order[i] == current && current < oldCount) {
                 newCurrent = static_cast<int>(i);
             }
         }
-        QComboBox::clear();
-        QComboBox::insertItems(0, sorted);
+        entries_->assign(sorted);
         setCurrentIndex(newCurrent);
     }
     keepEditField(editText, wasEmpty);
@@ -200,12 +252,14 @@ void ComboBox::keepEditField(const QString& editText, bool wasEmpty) {
 }
 
 std::string ComboBox::itemText(int index) const {
-    return FromQString(QComboBox::itemText(index));
+    if (index < 0 || index >= count()) {
+        return {};
+    }
+    return std::string(entries_->text(index));
 }
 
 void ComboBox::clear() {
-    firstEntryValid_ = false;
-    QComboBox::clear();
+    entries_->clear();
     lineEdit()->clear();  // clear() of QLineEdit emits no textEdited: silent
 }
 
@@ -224,7 +278,7 @@ void ComboBox::userChose(int index) {
     // The edit field holds the chosen entry when the click handler runs, even when Qt
     // did not rewrite it (the entry was already current). setText emits no textEdited.
     programText_ = false;
-    const QString entry = QComboBox::itemText(index);
+    const QString entry = ToQString(entries_->text(index));
     if (lineEdit()->text() != entry) {
         lineEdit()->setText(entry);
     }

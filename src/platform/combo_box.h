@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QComboBox>
-#include <QHash>
 #include <QString>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/entry_list.h"
 #include "platform/handler.h"
 
 namespace tarvo {
@@ -22,6 +23,8 @@ namespace tarvo {
 // The list's position follows the program's writes: after setText the entry with that
 // text (or that text without its trailing padding) is the current one, so the arrow
 // keys, the wheel and the opened list start from the entry shown.
+// The entries are held as program text (EntryList) and become Qt strings only when
+// shown, so that lists of tens of thousands of entries fill quickly.
 class ComboBox : public QComboBox {
     Q_OBJECT
   public:
@@ -34,8 +37,10 @@ class ComboBox : public QComboBox {
 
     // The entries.
     void addItem(std::string_view text);
-    void addItems(const std::vector<std::string>& texts);  // many at once, same order rules
-    std::string itemText(int index) const;                 // index from 0
+    // Many at once, same order rules; the texts are copied.
+    void addItems(std::span<const std::string_view> texts);
+    void addItems(const std::vector<std::string>& texts);
+    std::string itemText(int index) const;  // index from 0
     // count() is QComboBox's.
 
     // Removes every entry and empties the edit field, raising no event.
@@ -52,17 +57,15 @@ class ComboBox : public QComboBox {
     void focusInEvent(QFocusEvent* event) override;
 
   private:
-    int insertPosition(const QString& text) const;
-    int entryIndex(const QString& text) const;
-    void followText(const QString& text);
+    int insertPosition(std::string_view text) const;
+    void followText(std::string_view text, const QString& shown);
     void keepEditField(const QString& editText, bool wasEmpty);
     void userChose(int index);
 
     Order order_;
-    // The first entry of each text, built when first needed after the entries change:
-    // lists of 32,767 entries are written thousands of times by the look list.
-    mutable QHash<QString, int> firstEntry_;
-    mutable bool firstEntryValid_ = false;
+    // The entries. Its index of texts is built once after each change: lists of 32,767
+    // entries are written thousands of times by the look list.
+    EntryList* entries_;
     bool programText_ = false;  // the edit field holds the program's text, unedited
     Handler change_;
     Handler click_;

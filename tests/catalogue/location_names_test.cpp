@@ -18,7 +18,7 @@ TEST(LocationNames, DeletedRecordsHaveNoName) {
     EXPECT_EQ(names.Count(), 2);
     EXPECT_EQ(names.Name(1), std::nullopt);
     EXPECT_EQ(names.Name(2), Name50("Harbour"));
-    EXPECT_EQ(names.ListEntries(), std::vector<std::string>{"Harbour"});
+    EXPECT_EQ(names.ListEntries(), std::vector<std::string_view>{"Harbour"});
     EXPECT_EQ(names.Find("Harbour"), 2);
     EXPECT_EQ(names.Find(""), 3);  // a deleted record matches nothing, not even ""
     EXPECT_EQ(names.Find("\xFF"), 3);
@@ -50,7 +50,7 @@ TEST(LocationNames, FindMatchesTheFullNameExactly) {
     EXPECT_EQ(names.Find(std::string(50, 'w') + "extra"), 4);  // cut to 50 first
     EXPECT_EQ(names.Find(""), 5);
     EXPECT_EQ(names.ListEntries(),
-              (std::vector<std::string>{"Home", "Lead", "Home", std::string(50, 'w'), ""}));
+              (std::vector<std::string_view>{"Home", "Lead", "Home", std::string(50, 'w'), ""}));
 
     const LocationNames none;
     EXPECT_EQ(none.Count(), 0);
