@@ -6,6 +6,7 @@
 
 #include "dialogs/frm_splash.h"
 #include "mainwindow/frm_satellite.h"
+#include "platform/control_font.h"
 #include "platform/handler.h"
 #include "platform/platform_services.h"
 #include "platform/qt_platform.h"
@@ -13,6 +14,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("SNG Tarvo"));
+    // Menus, message boxes and dialogs in the controls' font, whatever the machine's
+    // font configuration would pick.
+    QApplication::setFont(tarvo::ControlFont());
     QIcon icon;
     for (const char* file :
          {":/tarvo/tarvo.png", ":/tarvo/tarvo-48.png", ":/tarvo/tarvo-256.png"}) {

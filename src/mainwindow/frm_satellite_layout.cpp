@@ -13,6 +13,8 @@
 #include "mainwindow/frm_satellite.h"
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
+#include "platform/command_button.h"
+#include "platform/control_font.h"
 #include "platform/label.h"
 #include "platform/option_button.h"
 #include "platform/text_box.h"
@@ -42,20 +44,8 @@ QFont ResultFont() {
     return font;
 }
 
-// The text of the window's controls: MS Sans Serif 8 point, for which the layout was
-// drawn, or the nearest font the system has (a wider font would be clipped).
-QFont ControlFont() {
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "Liberation Sans", "DejaVu Sans"});
-    font.setPointSize(8);
-    font.setBold(false);
-    font.setResolveMask(QFont::AllPropertiesResolved);
-    return font;
-}
-
 // A control inside a frame would inherit the frame's caption font; it keeps the
-// controls' font instead. Every property is marked as set so that nothing is taken
-// over from the frame.
+// controls' font instead.
 void UseDefaultFont(QWidget* widget) {
     widget->setFont(ControlFont());
 }
@@ -103,10 +93,9 @@ ComboBox* MakeComboBox(QWidget* parent, const char* name, ComboBox::Order order,
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, int left,
                         int width) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* button = new CommandButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(TwipsRect(left, 4080, width, 375));
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -164,6 +153,7 @@ void frmSatellite::BuildSatelliteFrame(QWidget* client) {
     chkLookList = new CheckBox(frame);
     chkLookList->setObjectName(QStringLiteral("chkLookList"));
     chkLookList->setGeometry(TwipsRect(4920, 675, 255, 255));
+    UseDefaultFont(chkLookList);
     chkLookList->setAccessibleName(lblLookList->text());
     lblLookList->setBuddy(chkLookList);
 

@@ -13,6 +13,7 @@
 #include "platform/combo_box.h"
 #include "platform/option_button.h"
 #include "platform/platform_services.h"
+#include "platform/show_painted.h"
 #include "platform/text_box.h"
 
 namespace tarvo {
@@ -25,8 +26,9 @@ void frmSatellite::Form_Load() {
         splash_->close();
     }
 
-    // 2. The window is visible while the rest is read.
-    show();
+    // 2. The window is visible, painted with its captions, while the rest is read:
+    // the files are read before the event loop runs, so it is painted here.
+    ShowPainted(*this);
 
     // 3. to 5. The constants and the flag.
     s.StartDir = platform_.currentDirectory();

@@ -10,12 +10,31 @@ OptionButton::OptionButton(std::string_view caption, QWidget* parent)
     // or by the program. A click on the selected button toggles nothing. The program's
     // own writes are marked so that they raise the handler directly, outside the boundary.
     connect(this, &QAbstractButton::toggled, this, [this](bool selected) {
+        placeTabStop();
         if (!selected || programWrite_) {
             return;
         }
         const Handler handler = click_;
         EventBoundary::Run(handler);
     });
+    placeTabStop();
+}
+
+void OptionButton::placeTabStop() {
+    QWidget* group = parentWidget();
+    if (group == nullptr) {
+        return;
+    }
+    const QList<OptionButton*> buttons =
+        group->findChildren<OptionButton*>(QString(), Qt::FindDirectChildrenOnly);
+    bool anySelected = false;
+    for (const OptionButton* button : buttons) {
+        anySelected = anySelected || button->isChecked();
+    }
+    for (OptionButton* button : buttons) {
+        const bool stop = !anySelected || button->isChecked();
+        button->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 void OptionButton::setValue(bool selected) {

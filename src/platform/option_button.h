@@ -10,6 +10,8 @@ namespace tarvo {
 // An option button; the buttons with the same parent exclude each other.
 // Click: the button becomes selected, by the user or by setValue(true). Selecting a
 // button that is already selected raises nothing.
+// Keyboard: the buttons of one parent are one tab stop, the selected button (every
+// button while none is selected); the arrow keys move within them.
 class OptionButton : public QRadioButton {
     Q_OBJECT
   public:
@@ -24,6 +26,9 @@ class OptionButton : public QRadioButton {
     void onClick(Handler handler) { click_ = std::move(handler); }
 
   private:
+    // Gives the tab stop of this button's group to its selected button.
+    void placeTabStop();
+
     Handler click_;
     bool programWrite_ = false;
 };

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QTimer>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -9,8 +12,8 @@
 #include "mainwindow/frm_satellite.h"
 #include "platform/combo_box.h"
 #include "platform/label.h"
-#include "support/scripted_platform.h"
 #include "platform/text_box.h"
+#include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
 namespace tarvo::testing {
@@ -49,6 +52,17 @@ class FormTest : public ::testing::Test {
         Enter(satLong, longitude, latitude);
         form->Calculate();
         return Shown();
+    }
+
+    // Runs the application's event loop, in which `exit` is done as the first event, as
+    // the user's Exit would be; returns the loop's exit code (99: it did not end).
+    static int RunUntilExit(const std::function<void()>& exit) {
+        QTimer::singleShot(0, exit);
+        QTimer limit;
+        limit.setSingleShot(true);
+        QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        limit.start(5000);
+        return QApplication::exec();
     }
 
     test::TempFolder folder;

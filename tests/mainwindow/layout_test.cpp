@@ -1,8 +1,10 @@
 #include <QAccessible>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QWidget>
 #include <algorithm>
 #include <map>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "form_fixture.h"
+#include "mainwindow/updating_guard.h"
 #include "platform/check_box.h"
 #include "platform/option_button.h"
 
@@ -137,7 +140,7 @@ TEST_F(LayoutTest, Fonts) {
     // Everything else keeps the default font, also inside a frame.
     const QFont plain = form->cmdCalculate->font();
     for (QWidget* w : std::vector<QWidget*>{form->lblAzimuth, form->txtLatitude, form->cboSatName,
-                                            form->optAlpha, form->lblLookList}) {
+                                            form->optAlpha, form->lblLookList, form->chkLookList}) {
         SCOPED_TRACE(w->objectName().toStdString());
         EXPECT_FALSE(w->font().bold());
         EXPECT_EQ(w->font().pointSizeF(), plain.pointSizeF());
@@ -196,6 +199,59 @@ TEST_F(LayoutTest, TabOrder) {
     EXPECT_EQ(form->frmCoordinates->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(form->lblLatitude->focusPolicy(), Qt::NoFocus);
     EXPECT_NE(form->txtLatitude->focusPolicy(), Qt::NoFocus);
+}
+
+// The list order restored from the settings decides which option button Tab reaches:
+// the selected one, from the result boxes and backwards from the first control.
+TEST_F(LayoutTest, TabReachesTheSelectedOrderOption) {
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const auto keyFrom = [](QWidget* from, Qt::KeyboardModifiers modifiers) {
+        from->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+        return QApplication::focusWidget();
+    };
+    for (OptionButton* selected : {form->optArc, form->optAlpha}) {
+        SCOPED_TRACE(selected->objectName().toStdString());
+        {
+            UpdatingGuard updating(form->state().Updating);  // as start-up selects it
+            selected->setValue(true);
+        }
+        EXPECT_EQ(keyFrom(form->txtRange, Qt::NoModifier), selected);
+        QWidget* next = keyFrom(selected, Qt::NoModifier);
+        EXPECT_TRUE(next == form->cboLocations || next == form->cboLocations->lineEdit());
+        EXPECT_EQ(keyFrom(form->cboLocations, Qt::ShiftModifier), selected);
+        EXPECT_EQ(keyFrom(selected, Qt::ShiftModifier), form->txtRange);
+    }
+}
+
+// Enter on a focused command button presses it, as the space bar does.
+TEST_F(LayoutTest, EnterPressesTheFocusedCommandButton) {
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    // Exit is pressed by Enter in the exit tests: it ends the event loop.
+    for (QPushButton* button : {form->cmdCalculate, form->cmdPrintLookList,
+                                form->cmdDisplayLookList, form->cmdSaveLocation}) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        button->setEnabled(true);
+        int presses = 0;
+        const auto connection =
+            QObject::connect(button, &QPushButton::clicked, [&presses] { ++presses; });
+        button->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(button, Qt::Key_Space);
+        EXPECT_EQ(presses, 3);
+        QObject::disconnect(connection);
+    }
+
+    // Enter on Calculate calculates.
+    Enter("101", "100", "40");
+    form->cmdCalculate->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form->cmdCalculate, Qt::Key_Return);
+    EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
 }
 
 QString AccessibleName(QWidget* widget) {

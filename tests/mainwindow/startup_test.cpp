@@ -1,3 +1,5 @@
+#include <QEvent>
+#include <QObject>
 #include <QPushButton>
 #include <filesystem>
 #include <string>
@@ -108,8 +110,51 @@ TEST_F(StartupTest, WorkedExample) {
     EXPECT_EQ(form->state().LocIndex, 3);
 
     // Exit closes it.
-    form->cmdExit->click();
+    EXPECT_EQ(RunUntilExit([this] { form->cmdExit->click(); }), 0);
     EXPECT_EQ(OpenDescriptorsOf(folder.file("trucks.loc")), 0);
+}
+
+// What the window showed when it was first painted: it is painted before the files are
+// read, so with its captions but without entries or results.
+class FirstPaint : public QObject {
+  public:
+    explicit FirstPaint(frmSatellite& form) : form_(form) {}
+    bool painted = false;
+    bool visible = false;
+    int satellites = -1;
+    int locations = -1;
+    std::string azimuth = "?";
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            visible = form_.isVisible();
+            satellites = form_.cboSatName->count();
+            locations = form_.cboLocations->count();
+            azimuth = form_.txtAzimuth->text();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    frmSatellite& form_;
+};
+
+TEST_F(StartupTest, TheWindowIsPaintedBeforeTheFilesAreRead) {
+    WriteExampleFolder();
+    FirstPaint first(*form);
+    form->lblPresetSatellites->installEventFilter(&first);
+    form->Form_Load();
+    EXPECT_TRUE(first.painted);
+    EXPECT_TRUE(first.visible);
+    EXPECT_EQ(first.satellites, 0);
+    EXPECT_EQ(first.locations, 0);
+    EXPECT_EQ(first.azimuth, "");
+    // Then the files were read and the results shown.
+    EXPECT_EQ(form->cboSatName->count(), 3);
+    EXPECT_EQ(form->cboLocations->count(), 3);
+    EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
 }
 
 TEST_F(StartupTest, DefaultSatelliteOffTheLookListAndArcOrder) {
