@@ -6,9 +6,15 @@ here="$(cd "$(dirname "$0")" && pwd)"
 cd "$here"
 export LANG="${LANG:-C.UTF-8}"
 source tools/ensure-packages.sh
-tarvo_ensure_packages "${TARVO_BUILD_PACKAGES[@]}"
+tarvo_ensure_packages "${TARVO_PROGRAM_PACKAGES[@]}"
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# The program alone: a new build tree is configured without the tests and benchmarks
+# (whose libraries run.sh does not install); a tree test.sh made keeps its settings.
+options=()
+if [ ! -e build/CMakeCache.txt ]; then
+    options=(-DTARVO_TESTS=OFF -DTARVO_BENCH=OFF)
+fi
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
 cmake --build build -j"$(nproc 2>/dev/null || echo 2)" --target sng-tarvo
 
 workdir="${TARVO_WORKDIR:-${XDG_DATA_HOME:-$HOME/.local/share}/sng-tarvo}"

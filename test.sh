@@ -20,10 +20,11 @@ fi
 # TARVO_SANITIZE=1 builds and tests with AddressSanitizer and UBSan in a tree of its own.
 if [ -n "${TARVO_SANITIZE:-}" ]; then
     tree=build-asan
-    options=(-DCMAKE_BUILD_TYPE=Debug -DTARVO_SANITIZE=ON -DTARVO_BENCH=OFF)
+    options=(-DCMAKE_BUILD_TYPE=Debug -DTARVO_SANITIZE=ON -DTARVO_TESTS=ON -DTARVO_BENCH=OFF)
 else
     tree=build
-    options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVO_SANITIZE=OFF)
+    # Tests and benchmarks on, also in a tree that run.sh configured for the program alone.
+    options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVO_SANITIZE=OFF -DTARVO_TESTS=ON -DTARVO_BENCH=ON)
 fi
 cmake -S . -B "$tree" -G Ninja "${options[@]}" >/dev/null
 cmake --build "$tree" -j"$jobs"

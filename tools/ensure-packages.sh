@@ -21,10 +21,13 @@ tarvo_ensure_packages() {
         "${missing[@]}"
 }
 
-TARVO_BUILD_PACKAGES=(
+# What the program needs to be built and run (run.sh).
+TARVO_PROGRAM_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-    googletest libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fontconfig
 )
+# What the tests and benchmarks add (test.sh).
+TARVO_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev)
+TARVO_BUILD_PACKAGES=("${TARVO_PROGRAM_PACKAGES[@]}" "${TARVO_TEST_PACKAGES[@]}")
 TARVO_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
