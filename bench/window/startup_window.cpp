@@ -4,8 +4,10 @@
 //       writes tarvo.ini, tarvo.sat (32,767 rows) and big.loc (32,767 records) into
 //       FOLDER, with the name list in alphabetical (default) or orbital-arc order;
 //   bench_startup_window            (in that folder)
-//       starts as the program does and prints the time from launch to the window's
-//       first paint and to the painted results, and the peak memory.
+//       starts the main window as the program does once the splash window hands over
+//       (the splash window itself is timed by tools/time-startup.sh), and prints the
+//       time from launch to the window's first paint and to the painted results, and
+//       the peak memory.
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
@@ -51,7 +53,7 @@ int main(int argc, char* argv[]) {
     }
     const tarvo::bench::LaunchClock clock;
 
-    // As the program's main() does.
+    // As the program's main() does, without the splash window.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("SNG Tarvo"));
     QApplication::setFont(tarvo::ControlFont());

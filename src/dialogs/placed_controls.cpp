@@ -6,20 +6,11 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/command_button.h"
 #include "platform/label.h"
 #include "platform/text_box.h"
 
 namespace tarvo {
-
-QFont ControlFont(double points, bool bold) {
-    QFont font;
-    font.setFamilies({"MS Sans Serif", "Liberation Sans", "DejaVu Sans"});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    // Every property counts as set, so that nothing is taken over from a frame.
-    font.setResolveMask(QFont::AllPropertiesResolved);
-    return font;
-}
 
 QGroupBox* PlaceFrame(QWidget* parent, const char* name, const char* caption, QRect rect) {
     auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
@@ -47,12 +38,9 @@ TextBox* PlaceTextBox(QWidget* parent, const char* name, Label* label, QRect rec
 }
 
 QPushButton* PlaceButton(QWidget* parent, const char* name, const char* caption, QRect rect) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    auto* button = new CommandButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(rect);
-    // Outside a dialog this only makes Enter press the focused button.
-    button->setAutoDefault(true);
-    button->setDefault(false);
     return button;
 }
 

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <Qt>
 
+#include "platform/control_font.h"  // ControlFont(), the controls' font
+
 class QGroupBox;
 class QPushButton;
 class QWidget;
@@ -17,10 +19,6 @@ class TextBox;
 // height inside its container); nothing moves or resizes them. Each control's
 // objectName is its name in the program.
 
-// The text of the windows' controls: MS Sans Serif at `points`, or the nearest font the
-// system has (the layout was drawn for it; a wider font would be clipped).
-QFont ControlFont(double points = 8, bool bold = false);
-
 QGroupBox* PlaceFrame(QWidget* parent, const char* name, const char* caption, QRect rect);
 
 Label* PlaceLabel(QWidget* parent, const char* name, const char* caption, QRect rect,
@@ -30,8 +28,8 @@ Label* PlaceLabel(QWidget* parent, const char* name, const char* caption, QRect 
 // label's words.
 TextBox* PlaceTextBox(QWidget* parent, const char* name, Label* label, QRect rect);
 
-// A command button. Enter presses it when it has the focus, as Space does; it is never
-// a default button that Enter presses from elsewhere in the window.
+// A command button (CommandButton): Enter presses it when it has the focus, as Space
+// does; it is never a default button that Enter presses from elsewhere in the window.
 QPushButton* PlaceButton(QWidget* parent, const char* name, const char* caption, QRect rect);
 
 // Places a secondary window over the middle of the window it belongs to (its parent),

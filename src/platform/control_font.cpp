@@ -4,11 +4,11 @@
 
 namespace tarvo {
 
-QFont ControlFont() {
+QFont ControlFont(double points, bool bold) {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
-    font.setPointSize(8);
-    font.setWeight(QFont::Normal);
+    font.setPointSizeF(points);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setStyle(QFont::StyleNormal);
     font.setResolveMask(QFont::AllPropertiesResolved);
     return font;
