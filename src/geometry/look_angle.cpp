@@ -14,26 +14,26 @@ constexpr double kOrbitRatio = 6.61;
 constexpr double kOrbitRatioSquared = 43.6921;
 constexpr double kOrbitRadiusNm = 22766;
 
-// Fails with the number of captions decided so far.
+// Fails with the point the calculation has reached.
 class Step {
   public:
-    int captionsDecided = 0;
+    CalculationStage stage = CalculationStage::FailedBeforeAzimuth;
 
     double Finite(double value) const {
         if (!std::isfinite(value)) {
-            throw LookAngleFailure("Overflow", captionsDecided);
+            throw LookAngleFailure("Overflow", stage);
         }
         return value;
     }
     double Quotient(double dividend, double divisor) const {
         if (divisor == 0) {
-            throw LookAngleFailure("Division by zero", captionsDecided);
+            throw LookAngleFailure("Division by zero", stage);
         }
         return Finite(dividend / divisor);
     }
     double SquareRoot(double value) const {
         if (!(value >= 0)) {
-            throw LookAngleFailure("Invalid procedure call or argument", captionsDecided);
+            throw LookAngleFailure("Invalid procedure call or argument", stage);
         }
         return std::sqrt(value);
     }
@@ -43,7 +43,7 @@ class Step {
         try {
             return function(x);
         } catch (const RunTimeFailure& failure) {
-            throw LookAngleFailure(failure.what(), captionsDecided);
+            throw LookAngleFailure(failure.what(), stage);
         }
     }
 };
@@ -73,7 +73,7 @@ LookAngles ComputeLookAngles(double satLongWest, double truckLongWest, double tr
         az = step.Finite(azOffset + az);
         result.azimuthAdjusted = true;
     }
-    step.captionsDecided = 1;
+    step.stage = CalculationStage::FailedBeforeElevation;
     result.azimuth = step.Call(fnRound3, az);
 
     // Elevation: arctan((cos beta - 1/6.61) / sin beta).
@@ -84,7 +84,7 @@ LookAngles ComputeLookAngles(double satLongWest, double truckLongWest, double tr
         el = step.Finite(elOffset + el);
         result.elevationAdjusted = true;
     }
-    step.captionsDecided = 2;
+    step.stage = CalculationStage::FailedBeforeRange;
     result.elevation = step.Call(fnRound3, el);
 
     // Slant range.

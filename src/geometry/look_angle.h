@@ -4,6 +4,19 @@
 
 namespace tarvo {
 
+// How far one calculation got, in the order of its steps. A quantity counts as reached
+// once its value, antenna offset included, is known; rounding it for display comes
+// after, so a failure while rounding the azimuth is a failure before the elevation.
+enum class CalculationStage {
+    Rejected,                   // a position is not above 0 (or unreadable): nothing done
+    FailedConvertingLongitude,  // the longitude text could not be converted
+    FailedConvertingLatitude,   // the longitude is converted, the latitude could not be
+    FailedBeforeAzimuth,        // both coordinates converted, no azimuth
+    FailedBeforeElevation,      // the azimuth is known, no elevation
+    FailedBeforeRange,          // the azimuth and the elevation are known, no range
+    Complete,
+};
+
 // The pointing of the uplink dish at a geostationary satellite, rounded as shown:
 // azimuth and elevation to 3 places, slant range to 1 place.
 struct LookAngles {
@@ -14,16 +27,13 @@ struct LookAngles {
     bool elevationAdjusted = false;  // an elevation offset was added
 };
 
-// A failure of the calculation. The window changes the caption over the azimuth box
-// before it rounds the azimuth and the one over the elevation box before it rounds
-// the elevation; `captionsDecided` tells how many of the two captions had been decided
-// (0, 1 or 2) when the failure happened, so that the window can leave them exactly as
-// a step-by-step calculation would.
+// A failure of the look-angle arithmetic, with the point it failed before: the
+// azimuth, the elevation or the range.
 class LookAngleFailure : public RunTimeFailure {
   public:
-    LookAngleFailure(const char* what, int captionsDecided)
-        : RunTimeFailure(what), captionsDecided(captionsDecided) {}
-    int captionsDecided;
+    LookAngleFailure(const char* what, CalculationStage stage)
+        : RunTimeFailure(what), stage(stage) {}
+    CalculationStage stage;  // FailedBeforeAzimuth, FailedBeforeElevation or FailedBeforeRange
 };
 
 // The look angles from the satellite's orbital position (degrees west), the truck's

@@ -46,25 +46,25 @@ TEST(ComputeLookAngles, AntennaOffsetsAreAddedBeforeRounding) {
     EXPECT_EQ(azOnly.elevation, 43.712);
 }
 
-int CaptionsDecidedAtFailure(double sat, double lon, double lat, double az, double el) {
+CalculationStage StageAtFailure(double sat, double lon, double lat, double az, double el) {
     try {
         ComputeLookAngles(sat, lon, lat, az, el);
     } catch (const LookAngleFailure& failure) {
-        return failure.captionsDecided;
+        return failure.stage;
     }
-    return -1;
+    return CalculationStage::Complete;
 }
 
-TEST(ComputeLookAngles, FailuresTellHowManyCaptionsWereDecided) {
+TEST(ComputeLookAngles, FailuresTellWhereTheyHappened) {
     // A latitude whose cosine is exactly 1, satellite at the truck's longitude:
     // the central angle is FnArcsn(1), a division by zero.
-    EXPECT_EQ(CaptionsDecidedAtFailure(100, 100, 1e-9, 0, 0), 0);
-    // The azimuth caption is decided, then rounding 1e306 to 3 places overflows.
-    EXPECT_EQ(CaptionsDecidedAtFailure(101, 100, 40, 1e306, 0), 1);
-    // The same for the elevation, after both captions.
-    EXPECT_EQ(CaptionsDecidedAtFailure(101, 100, 40, 0, 1e306), 2);
-    EXPECT_EQ(CaptionsDecidedAtFailure(101, 100, 40, 2.5, -1e306), 2);
-    // A failure is a run-time failure for callers that do not care about captions.
+    EXPECT_EQ(StageAtFailure(100, 100, 1e-9, 0, 0), CalculationStage::FailedBeforeAzimuth);
+    // The azimuth is known, then rounding 1e306 to 3 places overflows.
+    EXPECT_EQ(StageAtFailure(101, 100, 40, 1e306, 0), CalculationStage::FailedBeforeElevation);
+    // The same for the elevation, after the azimuth.
+    EXPECT_EQ(StageAtFailure(101, 100, 40, 0, 1e306), CalculationStage::FailedBeforeRange);
+    EXPECT_EQ(StageAtFailure(101, 100, 40, 2.5, -1e306), CalculationStage::FailedBeforeRange);
+    // A failure is a run-time failure for callers that do not care where it happened.
     EXPECT_THROW(ComputeLookAngles(100, 100, 1e-9, 0, 0), RunTimeFailure);
 }
 
