@@ -9,8 +9,8 @@ endfunction()
 
 # tarvo_add_test(name SOURCES ... LIBS ... [LABELS ...] [WIDGETS])
 # One GoogleTest executable registered with ctest. WIDGETS runs it on Qt's
-# offscreen platform. Every test gets TARVO_FIXTURES pointing at tests/fixtures
-# and never runs in the user's folders: each test makes its own temporary folder.
+# offscreen platform. Every test gets TARVO_SAMPLES pointing at the sample working
+# folder and never runs in the user's folders: each test makes its own temporary folder.
 function(tarvo_add_test name)
     cmake_parse_arguments(ARG "WIDGETS" "" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -20,9 +20,7 @@ function(tarvo_add_test name)
     else()
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()
-    target_compile_definitions(${name} PRIVATE
-        TARVO_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures"
-        TARVO_SAMPLES="${PROJECT_SOURCE_DIR}/samples")
+    target_compile_definitions(${name} PRIVATE TARVO_SAMPLES="${PROJECT_SOURCE_DIR}/samples")
     add_test(NAME ${name} COMMAND ${name})
     set(env "LANG=C.UTF-8")
     if(ARG_WIDGETS)

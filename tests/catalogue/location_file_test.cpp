@@ -8,10 +8,15 @@
 
 #include "catalogue/file_error.h"
 #include "catalogue/location_record.h"
-#include "temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 
 namespace tarvo {
 namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
 
 namespace fs = std::filesystem;
 
@@ -76,16 +81,16 @@ TEST(LocationFile, CreatesWritesInPlaceAndAppends) {
 
     file.Write(1, Base());
     EXPECT_EQ(file.Count(), 1);
-    EXPECT_EQ(GetBytes(name), kBaseBytes);  // on disk at once
+    EXPECT_EQ(ReadBytes(name), kBaseBytes);  // on disk at once
 
     file.Write(2, {"Second", -1, 0});
     EXPECT_EQ(file.Count(), 2);
     const std::string second = "Second" + std::string(44, ' ') + kMinusOne + kZero;
-    EXPECT_EQ(GetBytes(name), kBaseBytes + second);
+    EXPECT_EQ(ReadBytes(name), kBaseBytes + second);
 
     file.Write(1, DeletedLocationRecord());
     EXPECT_EQ(file.Count(), 2);
-    EXPECT_EQ(GetBytes(name), kDeletedBytes + second);
+    EXPECT_EQ(ReadBytes(name), kDeletedBytes + second);
 
     EXPECT_TRUE(IsDeletedLocation(file.Read(1)));
     ExpectRecord(file.Read(2), "Second", -1, 0);
@@ -102,20 +107,20 @@ TEST(LocationFile, CreatesWritesInPlaceAndAppends) {
 TEST(LocationFile, OpeningNeverChangesTheFile) {
     TempFolder folder;
     const std::string name = folder.Name("old.loc");
-    PutBytes(name, kBaseBytes + kBaseBytes);
+    WriteBytes(name, kBaseBytes + kBaseBytes);
     {
         LocationFile file(name);
         EXPECT_EQ(file.Count(), 2);
         ExpectRecord(file.Read(2), "Base", 40.5, 100.25);
     }
-    EXPECT_EQ(GetBytes(name), kBaseBytes + kBaseBytes);
+    EXPECT_EQ(ReadBytes(name), kBaseBytes + kBaseBytes);
 }
 
 TEST(LocationFile, CountRoundsHalfToEven) {
     TempFolder folder;
     const auto countOf = [&folder](std::size_t bytes) {
         const std::string name = folder.Name("n" + std::to_string(bytes) + ".loc");
-        PutBytes(name, std::string(bytes, 'x'));
+        WriteBytes(name, std::string(bytes, 'x'));
         return LocationFile(name).Count();
     };
     EXPECT_EQ(countOf(0), 0);
@@ -132,7 +137,7 @@ TEST(LocationFile, CountRoundsHalfToEven) {
 TEST(LocationFile, BytesBeyondTheEndReadAsBlank) {
     TempFolder folder;
     const std::string name = folder.Name("short.loc");
-    PutBytes(name, kBaseBytes + std::string(34, 'x'));  // 100 bytes: 2 records
+    WriteBytes(name, kBaseBytes + std::string(34, 'x'));  // 100 bytes: 2 records
     LocationFile file(name);
     ASSERT_EQ(file.Count(), 2);
     ExpectRecord(file.Read(2), std::string(34, 'x'), 0, 0);
@@ -144,13 +149,13 @@ TEST(LocationFile, BytesBeyondTheEndReadAsBlank) {
 
     // Writing record 2 completes it in place.
     file.Write(2, Base());
-    EXPECT_EQ(GetBytes(name), kBaseBytes + kBaseBytes);
+    EXPECT_EQ(ReadBytes(name), kBaseBytes + kBaseBytes);
 }
 
 TEST(LocationFile, AtMost32767Records) {
     TempFolder folder;
     const std::string name = folder.Name("big.loc");
-    PutBytes(name, "");
+    WriteBytes(name, "");
     ASSERT_EQ(::truncate(name.c_str(), 32767 * 66), 0);
     EXPECT_EQ(LocationFile(name).Count(), 32767);
     ASSERT_EQ(::truncate(name.c_str(), 32767 * 66 + 33), 0);  // 32767.5 rounds to 32768

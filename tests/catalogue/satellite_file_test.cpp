@@ -5,10 +5,15 @@
 #include <string>
 
 #include "catalogue/whole_file.h"
-#include "temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 
 namespace tarvo {
 namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
 
 std::string Padded(const std::string& name) {
     return name + std::string(25 - name.size(), ' ');

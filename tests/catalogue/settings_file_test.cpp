@@ -7,10 +7,15 @@
 #include "catalogue/file_error.h"
 #include "catalogue/settings.h"
 #include "catalogue/whole_file.h"
-#include "temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 
 namespace tarvo {
 namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
 
 const std::string kCrLf = "\r\n";
 

@@ -8,10 +8,15 @@
 #include <string>
 
 #include "catalogue/file_error.h"
-#include "temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 
 namespace tarvo {
 namespace {
+
+using test::ReadBytes;
+using test::TempFolder;
+using test::WriteBytes;
 
 namespace fs = std::filesystem;
 
@@ -33,12 +38,12 @@ TEST(WholeFile, WritesReplacesAndKeepsPermissions) {
     TempFolder folder;
     const std::string name = folder.Name("data.txt");
     WriteWholeFile(name, "first\r\n");
-    EXPECT_EQ(GetBytes(name), "first\r\n");
+    EXPECT_EQ(ReadBytes(name), "first\r\n");
     EXPECT_EQ(ReadWholeFile(name), "first\r\n");
 
     ASSERT_EQ(::chmod(name.c_str(), 0640), 0);
     WriteWholeFile(name, "second");
-    EXPECT_EQ(GetBytes(name), "second");
+    EXPECT_EQ(ReadBytes(name), "second");
     EXPECT_EQ(ModeOf(name), 0640u);
     EXPECT_EQ(FilesIn(folder.path()), 1);  // no temporary file left over
 
@@ -49,12 +54,12 @@ TEST(WholeFile, WritesReplacesAndKeepsPermissions) {
 TEST(WholeFile, ALinkKeepsPointingAtTheReplacedFile) {
     TempFolder folder;
     fs::create_directory(folder.path() / "real");
-    PutBytes(folder.path() / "real" / "data.txt", "old");
+    WriteBytes(folder.path() / "real" / "data.txt", "old");
     fs::create_symlink("real/data.txt", folder.path() / "link.txt");
 
     WriteWholeFile(folder.Name("link.txt"), "new");
     EXPECT_TRUE(fs::is_symlink(folder.path() / "link.txt"));
-    EXPECT_EQ(GetBytes(folder.path() / "real" / "data.txt"), "new");
+    EXPECT_EQ(ReadBytes(folder.path() / "real" / "data.txt"), "new");
 }
 
 TEST(WholeFile, NamesAreProgramText) {
@@ -68,7 +73,7 @@ TEST(WholeFile, NamesAreProgramText) {
 TEST(WholeFile, FailedWriteLeavesTheOldFile) {
     TempFolder folder;
     const std::string blocker = folder.Name("plain.txt");
-    PutBytes(blocker, "keep me");
+    WriteBytes(blocker, "keep me");
     // A file cannot be a folder: this fails even for root.
     try {
         WriteWholeFile(blocker + "/inner.txt", "lost");
@@ -76,7 +81,7 @@ TEST(WholeFile, FailedWriteLeavesTheOldFile) {
     } catch (const FileWriteError& error) {
         EXPECT_STREQ(error.what(), "Not a directory");
     }
-    EXPECT_EQ(GetBytes(blocker), "keep me");
+    EXPECT_EQ(ReadBytes(blocker), "keep me");
 
     // A folder cannot be replaced by a file.
     fs::create_directory(folder.path() / "sub");
@@ -92,7 +97,7 @@ TEST(WholeFile, RefusesReadOnlyFileAndFolder) {
     }
     TempFolder folder;
     const std::string name = folder.Name("locked.txt");
-    PutBytes(name, "old");
+    WriteBytes(name, "old");
     ASSERT_EQ(::chmod(name.c_str(), 0444), 0);
     try {
         WriteWholeFile(name, "new");
@@ -100,12 +105,12 @@ TEST(WholeFile, RefusesReadOnlyFileAndFolder) {
     } catch (const FileWriteError& error) {
         EXPECT_STREQ(error.what(), "Permission denied");
     }
-    EXPECT_EQ(GetBytes(name), "old");
+    EXPECT_EQ(ReadBytes(name), "old");
 
     ASSERT_EQ(::chmod(name.c_str(), 0644), 0);
     ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
     EXPECT_THROW(WriteWholeFile(name, "new"), FileWriteError);
-    EXPECT_EQ(GetBytes(name), "old");
+    EXPECT_EQ(ReadBytes(name), "old");
     EXPECT_EQ(FilesIn(folder.path()), 1);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalogue/location_record.h"
+#include "support/file_bytes.h"
 
 namespace tarvo::testing {
 
@@ -30,15 +31,8 @@ inline std::string LocationFileBytes(const std::vector<LocationRecord>& records)
     return bytes;
 }
 
-inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::ReadBytes;
+using test::WriteBytes;
 
 // How many descriptors of this process have the file open.
 inline int OpenDescriptorsOf(const std::filesystem::path& path) {

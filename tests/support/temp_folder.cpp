@@ -20,6 +20,9 @@ TempFolder::TempFolder() : previous_(std::filesystem::current_path()) {
 TempFolder::~TempFolder() {
     std::error_code ignored;
     std::filesystem::current_path(previous_, ignored);
+    // A test may have made the folder read-only to see a write refused.
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(path_, ignored);
 }
 

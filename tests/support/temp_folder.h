@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace tarvo::test {
 
@@ -20,6 +21,8 @@ class TempFolder {
 
     // The full path of a file inside the folder.
     std::filesystem::path file(const std::filesystem::path& name) const { return path_ / name; }
+    // The same as a file name of the program's own (its folders are plain ASCII).
+    std::string Name(const std::string& leaf) const { return (path_ / leaf).string(); }
 
   private:
     std::filesystem::path path_;
