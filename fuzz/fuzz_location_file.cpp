@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -56,6 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(one.LocName == all[i].LocName);
         Check(SameBits(one.LocLat, all[i].LocLat) && SameBits(one.LocLong, all[i].LocLong));
         Check(one.LocName.size() == 50);
+        Check(std::isfinite(one.LocLat) && std::isfinite(one.LocLong));
     }
     const tarvo::LocationNames names(all);
     for (int n = 1; n <= names.Count(); ++n) {

@@ -11,4 +11,8 @@ std::filesystem::path FilePath(std::string_view fileName) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
+bool IsNoFileName(std::string_view fileName) {
+    return fileName.find_first_not_of(" \t") == std::string_view::npos;
+}
+
 }  // namespace tarvo

@@ -10,4 +10,8 @@ namespace tarvo {
 // goes through UTF-8, so "Öresund.loc" is the file the user sees under that name.
 std::filesystem::path FilePath(std::string_view fileName);
 
+// Whether a file name names no file: the empty text, or blanks (spaces, tabs) only,
+// as a settings line holding only spaces does.
+bool IsNoFileName(std::string_view fileName);
+
 }  // namespace tarvo

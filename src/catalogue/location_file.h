@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "catalogue/location_record.h"
+#include "catalogue/posix_file.h"
 
 namespace tarvo {
 
@@ -17,14 +18,9 @@ class LocationFile {
     static constexpr int kMaxRecords = 32767;
 
     // Opens `fileName` (program text) for reading and writing, creating it empty when
-    // it does not exist. Throws FileOpenError with the reason: an empty name, a folder,
-    // no access, or a file of more than 32767 records.
+    // it does not exist. Throws FileOpenError with the reason: no name (empty or
+    // blanks), a folder, device or pipe, no access, or more than 32767 records.
     explicit LocationFile(std::string_view fileName);
-    ~LocationFile();
-    LocationFile(LocationFile&& other) noexcept;
-    LocationFile& operator=(LocationFile&& other) noexcept;
-    LocationFile(const LocationFile&) = delete;
-    LocationFile& operator=(const LocationFile&) = delete;
 
     // The number of records, deleted ones included: the file length divided by 66,
     // rounded to the nearest whole number with a half going to the even one
@@ -36,7 +32,8 @@ class LocationFile {
     // failed read.
     LocationRecord Read(int n) const;
 
-    // Records 1..Count() in one read; element i is record i + 1.
+    // Records 1..Count() in one read; element i is record i + 1. Throws FileReadError,
+    // also when memory runs out.
     std::vector<LocationRecord> ReadAll() const;
 
     // Writes record n (1..32767) in place at byte (n - 1) * 66 and flushes it to disk;
@@ -44,7 +41,7 @@ class LocationFile {
     void Write(int n, const LocationRecord& record);
 
   private:
-    int fd_ = -1;
+    posix::Descriptor file_;
     std::int16_t count_ = 0;
 };
 

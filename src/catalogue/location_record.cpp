@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 
 #include "common/fixed_text.h"
@@ -20,12 +21,16 @@ void PutDouble(unsigned char* out, double value) {
     }
 }
 
-double GetDouble(const unsigned char* in) {
+// A coordinate from its 8 bytes. The program never writes an infinity or a NaN; one
+// found in a damaged record reads as 0, so that no window shows "NaN" or "Infinity"
+// and no calculation starts from it.
+double GetCoordinate(const unsigned char* in) {
     std::uint64_t bits = 0;
     for (int i = 0; i < 8; ++i) {
         bits |= static_cast<std::uint64_t>(in[i]) << (8 * i);
     }
-    return std::bit_cast<double>(bits);
+    const double value = std::bit_cast<double>(bits);
+    return std::isfinite(value) ? value : 0.0;
 }
 
 }  // namespace
@@ -45,8 +50,8 @@ LocationRecord DecodeLocationRecord(std::span<const unsigned char> bytes) {
     std::copy_n(bytes.begin(), std::min(bytes.size(), kLocationRecordSize), full.begin());
     LocationRecord record;
     record.LocName.assign(reinterpret_cast<const char*>(full.data()), kLocNameWidth);
-    record.LocLat = GetDouble(full.data() + kLatOffset);
-    record.LocLong = GetDouble(full.data() + kLongOffset);
+    record.LocLat = GetCoordinate(full.data() + kLatOffset);
+    record.LocLong = GetCoordinate(full.data() + kLongOffset);
     return record;
 }
 

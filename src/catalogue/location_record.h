@@ -23,7 +23,8 @@ struct LocationRecord {
 std::array<unsigned char, kLocationRecordSize> EncodeLocationRecord(const LocationRecord& record);
 
 // A record from its bytes. Bytes missing at the end (a record cut short by the end
-// of the file) read as spaces in the name and zeros in the coordinates.
+// of the file) read as spaces in the name and zeros in the coordinates; a coordinate
+// that is not a finite number (a damaged record) reads as 0.
 LocationRecord DecodeLocationRecord(std::span<const unsigned char> bytes);
 
 // A deleted record: the name byte 0xFF followed by 49 spaces, both coordinates 0.

@@ -1,5 +1,7 @@
 #include "catalogue/satellite_file.h"
 
+#include <new>
+
 #include "catalogue/file_error.h"
 #include "catalogue/text_items.h"
 #include "catalogue/whole_file.h"
@@ -27,6 +29,8 @@ SatelliteFileRead ParseSatelliteFile(std::string_view bytes) {
         result.ok = true;
     } catch (const RunTimeFailure& failure) {
         result.failure = failure.what();
+    } catch (const std::bad_alloc&) {
+        result.failure = "Out of memory";
     }
     return result;
 }

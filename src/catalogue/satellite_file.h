@@ -8,7 +8,10 @@
 namespace tarvo {
 
 // What reading a satellite file gave: on success the whole table; on failure the
-// complete records read before it (possibly none) and the reason.
+// complete records read before it (possibly none) and the reason. This is the one
+// reader of the file layer that does not throw FileError: the rows read before a
+// failure are part of its result, and the window keeps them. No failure of any kind
+// (a missing file, a folder, running out of memory) leaves it as an exception.
 struct SatelliteFileRead {
     SatelliteTable table;
     bool ok = false;
@@ -22,7 +25,8 @@ struct SatelliteFileRead {
 // more than 32767 records. A longitude or mark that is no number reads as 0.
 SatelliteFileRead ParseSatelliteFile(std::string_view bytes);
 
-// ParseSatelliteFile on a file; a file that cannot be read fails as well.
+// ParseSatelliteFile on a file; a file that cannot be read fails as well, and so does
+// a name that is no name (empty or blanks), a folder, a device or a pipe.
 SatelliteFileRead ReadSatelliteFile(std::string_view fileName);
 
 // The satellite file of a table: per row three lines ended by CR LF, the name padded to

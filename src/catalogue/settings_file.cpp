@@ -1,8 +1,13 @@
 #include "catalogue/settings_file.h"
 
+#include <cerrno>
+#include <filesystem>
+#include <new>
 #include <vector>
 
 #include "catalogue/file_error.h"
+#include "catalogue/file_path.h"
+#include "catalogue/posix_file.h"
 #include "catalogue/text_items.h"
 #include "catalogue/whole_file.h"
 #include "common/failure.h"
@@ -108,10 +113,19 @@ std::optional<Settings> ParseSettingsFile(std::string_view bytes) {
 }
 
 std::optional<Settings> ReadSettingsFile(std::string_view fileName) {
+    std::string bytes;
     try {
-        return ParseSettingsFile(ReadWholeFile(fileName));
-    } catch (const FileError&) {
-        return std::nullopt;
+        bytes = ReadWholeFile(fileName);
+    } catch (const FileOpenError& error) {
+        if (!std::filesystem::exists(std::filesystem::symlink_status(FilePath(fileName)))) {
+            return std::nullopt;
+        }
+        throw;
+    }
+    try {
+        return ParseSettingsFile(bytes);
+    } catch (const std::bad_alloc&) {
+        throw FileReadError(posix::ErrorText(ENOMEM));
     }
 }
 

@@ -22,8 +22,11 @@ std::string SettingsFileText(const Settings& settings);
 // number line that holds no number reads as 0.
 std::optional<Settings> ParseSettingsFile(std::string_view bytes);
 
-// ParseSettingsFile on a file; nothing as well when the file cannot be read.
-// With nothing, the window asks whether to rebuild the file and uses DefaultSettings().
+// ParseSettingsFile on a file, nothing as well when there is no file of that name:
+// a missing file and a damaged one are alike the state the program starts afresh from
+// (the window asks whether to rebuild the file and uses DefaultSettings()). A file
+// that is there but cannot be read (a folder, a device or a pipe, no access, a read
+// error, no memory) throws FileError with the reason.
 std::optional<Settings> ReadSettingsFile(std::string_view fileName = kSettingsFileName);
 
 // True when a text (a file name, the default location's name) can stand on a line of

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "catalogue/file_error.h"
+#include "catalogue/file_path.h"
 #include "catalogue/satellite_file.h"
 #include "catalogue/satellite_order.h"
 #include "mainwindow/frm_satellite.h"
@@ -13,8 +14,8 @@
 namespace tarvo {
 
 void frmSatellite::ReadSatFile(std::string_view FileName) {
-    if (FileName.empty()) {
-        return;
+    if (IsNoFileName(FileName)) {
+        return;  // a name of blanks only, as a settings line may hold, is no name
     }
     MainWindowState& s = state_;
     SatelliteFileRead read = ReadSatelliteFile(FileName);

@@ -13,12 +13,19 @@ namespace tarvo {
 
 void frmSatellite::ReadINIFile() {
     MainWindowState& s = state_;
-    if (std::optional<tarvo::Settings> read = ReadSettingsFile(kSettingsFileName)) {
+    std::optional<tarvo::Settings> read;
+    try {
+        read = ReadSettingsFile(kSettingsFileName);
+    } catch (const FileError&) {
+        // A tarvo.ini that cannot be read (a folder of that name, no access) is as
+        // good as a missing one: the question below says so and offers the rebuild.
+    }
+    if (read) {
         s.Settings = *read;
         return;
     }
-    // Missing, short, an unreadable number or no end mark: whatever was read is
-    // dropped, and the user decides whether the defaults go to disk.
+    // Missing, unreadable, short, an unreadable number or no end mark: whatever was
+    // read is dropped, and the user decides whether the defaults go to disk.
     const std::string question = "Tarvo.ini file is missing or corrupt." + s.LineBreak +
                                  "Do you want the program to rebuild it?";
     const MsgAnswer answer =

@@ -177,6 +177,27 @@ TEST(LocationFile, OpenFailuresNameTheReason) {
     EXPECT_THROW(LocationFile{folder.Name("no/such/folder.loc")}, FileOpenError);
 }
 
+TEST(LocationFile, CoordinatesThatAreNoNumbersReadAsZero) {
+    // Worked by hand: a quiet NaN is 0x7FF8000000000000, the infinities 0x7FF0... and
+    // 0xFFF0..., the largest double 0x7FEFFFFFFFFFFFFF (kept: it is a number).
+    const std::string nan("\x00\x00\x00\x00\x00\x00\xF8\x7F", 8);
+    const std::string plusInfinity("\x00\x00\x00\x00\x00\x00\xF0\x7F", 8);
+    const std::string minusInfinity("\x00\x00\x00\x00\x00\x00\xF0\xFF", 8);
+    const std::string largest("\xFF\xFF\xFF\xFF\xFF\xFF\xEF\x7F", 8);
+    const std::string name = "Damaged" + std::string(43, ' ');
+    TempFolder folder;
+    const std::string file = folder.Name("damaged.loc");
+    WriteBytes(file, name + nan + plusInfinity + name + minusInfinity + largest);
+
+    LocationFile locations(file);
+    ExpectRecord(locations.Read(1), "Damaged", 0, 0);
+    ExpectRecord(locations.Read(2), "Damaged", 0, 1.7976931348623157e308);
+    const auto all = locations.ReadAll();
+    ASSERT_EQ(all.size(), 2u);
+    ExpectRecord(all[0], "Damaged", 0, 0);
+    ExpectRecord(all[1], "Damaged", 0, 1.7976931348623157e308);
+}
+
 TEST(LocationFile, MovesOwnership) {
     TempFolder folder;
     LocationFile first(folder.Name("a.loc"));

@@ -1,6 +1,9 @@
 #include "catalogue/whole_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -91,26 +94,84 @@ TEST(WholeFile, FailedWriteLeavesTheOldFile) {
     EXPECT_EQ(FilesIn(folder.path()), 2);
 }
 
-TEST(WholeFile, RefusesReadOnlyFileAndFolder) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root ignores permission bits; the failure above covers the rest";
-    }
+// The permission bits decide, also for root, whom the system would let through.
+TEST(WholeFile, RefusesAReadOnlyFile) {
     TempFolder folder;
     const std::string name = folder.Name("locked.txt");
     WriteBytes(name, "old");
-    ASSERT_EQ(::chmod(name.c_str(), 0444), 0);
-    try {
-        WriteWholeFile(name, "new");
-        ADD_FAILURE() << "a read-only file was replaced";
-    } catch (const FileWriteError& error) {
-        EXPECT_STREQ(error.what(), "Permission denied");
+    for (const mode_t readOnly : {0444, 0400, 0000}) {
+        SCOPED_TRACE(readOnly);
+        ASSERT_EQ(::chmod(name.c_str(), readOnly), 0);
+        try {
+            WriteWholeFile(name, "new");
+            ADD_FAILURE() << "a read-only file was replaced";
+        } catch (const FileWriteError& error) {
+            EXPECT_STREQ(error.what(), "Permission denied");
+        }
+        ASSERT_EQ(::chmod(name.c_str(), 0644), 0);
+        EXPECT_EQ(ReadBytes(name), "old");
+        EXPECT_EQ(FilesIn(folder.path()), 1);
     }
-    EXPECT_EQ(ReadBytes(name), "old");
+}
 
-    ASSERT_EQ(::chmod(name.c_str(), 0644), 0);
-    ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
-    EXPECT_THROW(WriteWholeFile(name, "new"), FileWriteError);
-    EXPECT_EQ(ReadBytes(name), "old");
+// Makes a folder refuse new files for as long as it lives: read-only for an ordinary
+// user; immutable for root, who may create files in a read-only folder.
+class NoNewFiles {
+  public:
+    explicit NoNewFiles(const fs::path& folder) : folder_(folder) {
+        if (::geteuid() != 0) {
+            ok_ = ::chmod(folder_.c_str(), 0555) == 0;
+            return;
+        }
+        fd_ = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY);
+        int flags = 0;
+        ok_ = fd_ >= 0 && ::ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0 &&
+              (flags |= FS_IMMUTABLE_FL, ::ioctl(fd_, FS_IOC_SETFLAGS, &flags) == 0);
+    }
+    ~NoNewFiles() {
+        if (fd_ >= 0) {
+            int flags = 0;
+            if (::ioctl(fd_, FS_IOC_GETFLAGS, &flags) == 0) {
+                flags &= ~FS_IMMUTABLE_FL;
+                ::ioctl(fd_, FS_IOC_SETFLAGS, &flags);
+            }
+            ::close(fd_);
+        } else {
+            ::chmod(folder_.c_str(), 0755);
+        }
+    }
+    NoNewFiles(const NoNewFiles&) = delete;
+    NoNewFiles& operator=(const NoNewFiles&) = delete;
+    bool ok() const { return ok_; }
+
+  private:
+    fs::path folder_;
+    int fd_ = -1;
+    bool ok_ = false;
+};
+
+TEST(WholeFile, AWritableFileInAFolderThatTakesNoNewFileIsRewrittenInPlace) {
+    TempFolder folder;
+    const std::string name = folder.Name("tarvo.ini");
+    WriteBytes(name, "the old, longer contents");
+    ASSERT_EQ(::chmod(name.c_str(), 0640), 0);
+    {
+        NoNewFiles locked(folder.path());
+        if (!locked.ok()) {
+            GTEST_SKIP() << "this system lets the test make no folder that refuses new files";
+        }
+        ASSERT_LT(::mkstemp(std::string(folder.Name("probe.XXXXXX")).data()), 0);
+
+        WriteWholeFile(name, "new");
+        EXPECT_EQ(ReadBytes(name), "new");  // the rest of the old bytes cut off
+        WriteWholeFile(name, "grown to more bytes than before");
+        EXPECT_EQ(ReadBytes(name), "grown to more bytes than before");
+        EXPECT_EQ(ModeOf(name), 0640u);
+        EXPECT_EQ(FilesIn(folder.path()), 1);
+
+        // A file that is not there cannot be made in such a folder.
+        EXPECT_THROW(WriteWholeFile(folder.Name("new.sat"), "x"), FileWriteError);
+    }
     EXPECT_EQ(FilesIn(folder.path()), 1);
 }
 
