@@ -1,4 +1,5 @@
 #include <QPushButton>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -177,6 +178,20 @@ TEST_F(LocationListTest, ChoosingANameShowsItsRecordAndCalculates) {
     EXPECT_EQ(form->state().LocIndex, 2);
     EXPECT_FALSE(form->cmdSaveLocation->isEnabled());
     EXPECT_EQ(form->state().Updating, 0);
+}
+
+TEST_F(LocationListTest, ADamagedRecordShowsNoNaNOrInfinity) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    Load({Loc("Damaged", nan, -infinity), Loc("Half", 45.5, infinity)});
+
+    form->cboLocations->choose(IndexOf("Damaged"));
+    EXPECT_EQ(form->txtLatitude->text(), "0");
+    EXPECT_EQ(form->txtLongitude->text(), "0");
+    EXPECT_EQ(Shown(), (Results{"", "", ""}));  // 0 is no position
+    form->cboLocations->choose(IndexOf("Half"));
+    EXPECT_EQ(form->txtLatitude->text(), "45.5");
+    EXPECT_EQ(form->txtLongitude->text(), "0");
 }
 
 TEST_F(LocationListTest, NameThatMatchesNoRecordEmptiesThePosition) {

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 
@@ -198,6 +200,31 @@ TEST_F(SettingsCommandsTest, FailedWriteIsReportedAndChangesNothingOnDisk) {
     ExpectRebuildQuestion(platform.messages()[0], MsgAnswer::Yes);
     EXPECT_EQ(platform.messages()[1].text,
               "The file tarvo.ini could not be written.\x0A\x0DIs a directory");
+    ExpectDefaults(form->state().Settings);
+}
+
+TEST_F(SettingsCommandsTest, ReadOnlyFileIsRefusedAndReportedWhoeverRunsTheProgram) {
+    // The permission bits decide, so this holds when the tests run as root too.
+    const std::string before = HandMadeFile(" 9009 ");
+    WriteBytes(folder.file("tarvo.ini"), before);
+    std::filesystem::permissions(folder.file("tarvo.ini"), std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::group_read);
+    form->state().Settings.AzOffset = 1.25;
+
+    EXPECT_FALSE(form->WriteINIFile());
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.lastMessage().text,
+              "The file tarvo.ini could not be written.\x0A\x0DPermission denied");
+    EXPECT_EQ(ReadBytes(folder.file("tarvo.ini")), before);
+    EXPECT_EQ(FolderNames(folder.path()), std::vector<std::string>{"tarvo.ini"});
+}
+
+TEST_F(SettingsCommandsTest, APipeNamedTarvoIniIsAskedAboutLikeAMissingFile) {
+    ASSERT_EQ(::mkfifo(folder.file("tarvo.ini").c_str(), 0644), 0);
+    platform.queueAnswer(MsgAnswer::No);
+    form->ReadINIFile();  // must not wait for a writer
+    ASSERT_EQ(platform.messages().size(), 1u);
+    ExpectRebuildQuestion(platform.messages()[0], MsgAnswer::No);
     ExpectDefaults(form->state().Settings);
 }
 
