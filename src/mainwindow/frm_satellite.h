@@ -242,6 +242,7 @@ class frmSatellite : public QMainWindow {
     void ReportWriteFailure(std::string_view fileName, std::string_view reason);
 
     // Steps of the start-up sequence (startup.cpp).
+    void ReportUnusableStartDir();
     void ShowDefaultSatellite();
     void OpenStartupLocationFile();
     void ShowDefaultLocation();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "catalogue/file_error.h"
+#include "catalogue/file_path.h"
 #include "common/number_text.h"
 #include "mainwindow/frm_satellite.h"
 #include "mainwindow/updating_guard.h"
@@ -37,6 +38,7 @@ void frmSatellite::Form_Load() {
     s.LineBreak = "\n\r";
     s.ConfirmText = s.LineBreak + "Do you really want to do that?";
     s.MsgTitle = "SNG Tarvo";
+    ReportUnusableStartDir();
 
     // 6., 7. Both report their own failures.
     ReadINIFile();
@@ -57,6 +59,26 @@ void frmSatellite::Form_Load() {
     ShowDefaultLocation();               // 11.
     s.Updating = 0;                      // 12.
     cmdSaveLocation->setEnabled(false);  // 13.
+}
+
+// The program's files hold 8-bit text, so a folder whose name has letters outside
+// Windows-1252 (Cyrillic, CJK) cannot be named in them: it is refused as the start-up
+// folder (StartDir stays empty) rather than stored with question marks and later
+// reported as "not found". Files named relative to it (tarvo.ini, tarvo.sat, the help
+// document) still work; files chosen in it through the file dialogs cannot be stored.
+void frmSatellite::ReportUnusableStartDir() {
+    const MainWindowState& s = state_;
+    if (!s.StartDir.empty()) {
+        return;
+    }
+    platform_.messageBox(
+        "The name of the current folder has letters that the program's files "
+        "cannot hold." +
+            s.LineBreak +
+            "Files chosen in this folder cannot be stored in the settings. "
+            "Start SNG Tarvo from a folder whose name has only Western "
+            "European letters.",
+        MsgButtons::Ok, MsgIcon::Exclamation, s.MsgTitle);
 }
 
 // Row 0 of the satellite table in the satellite controls. Any failure on the way (an
@@ -81,7 +103,8 @@ void frmSatellite::ShowDefaultSatellite() {
 
 // The current location file opened and listed. A file that cannot be opened or read
 // leaves the program with no location file, no records and an empty list; the user is
-// told why, unless no file is named at all (as after a rebuild of the settings).
+// told why, unless no file is named at all (as after a rebuild of the settings, or a
+// settings line of blanks).
 void frmSatellite::OpenStartupLocationFile() {
     MainWindowState& s = state_;
     const std::string name = s.Settings.LocFileName;
@@ -93,7 +116,7 @@ void frmSatellite::OpenStartupLocationFile() {
         s.LocCount = 0;
         s.LocNames = LocationNames();
         cboLocations->clear();
-        if (!name.empty()) {
+        if (!IsNoFileName(name)) {
             platform_.messageBox("The location file " + name + " could not be opened." +
                                      s.LineBreak + failure.what() + s.LineBreak +
                                      "No locations are available.",

@@ -50,7 +50,8 @@ class PlatformServices {
     // The standard font dialog; nullopt when the user cancels.
     virtual std::optional<FontChoice> fontDialog() = 0;
 
-    // The process's current directory.
+    // The process's current directory, or the empty text when there is none to give:
+    // a path that program text cannot hold (see Utf8FitsCp1252) or a folder removed.
     virtual std::string currentDirectory() = 0;
 
     // Looks a path up on disk as a directory listing would: the file's name as stored

@@ -123,7 +123,8 @@ std::optional<FontChoice> QtPlatform::fontDialog() {
 }
 
 std::string QtPlatform::currentDirectory() {
-    return FromQString(QDir::toNativeSeparators(QDir::currentPath()));
+    const QString path = QDir::toNativeSeparators(QDir::currentPath());
+    return Utf8FitsCp1252(path.toStdString()) ? FromQString(path) : std::string();
 }
 
 std::string QtPlatform::lookUpFileName(std::string_view path) {

@@ -1,11 +1,14 @@
+#include <sys/stat.h>
 #include <QEvent>
 #include <QObject>
 #include <QPushButton>
+
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "data_files.h"
+#include "disk_files.h"
 #include "form_fixture.h"
 #include "platform/check_box.h"
 #include "platform/option_button.h"
@@ -264,6 +267,49 @@ TEST_F(StartupTest, MissingLocationFileIsCreatedEmpty) {
     EXPECT_EQ(form->state().LocCount, 0);
     EXPECT_EQ(form->cboLocations->count(), 0);
     EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
+}
+
+TEST_F(StartupTest, AFolderNameProgramTextCannotHoldIsReportedAndStartUpGoesOn) {
+    // The platform gives no current directory for a folder named in, say, Cyrillic.
+    WriteExampleFolder();
+    platform.setCurrentDirectory("");
+    form->Form_Load();
+
+    ASSERT_EQ(platform.messages().size(), 1u);
+    const auto& message = platform.messages()[0];
+    EXPECT_NE(message.text.find("current folder"), std::string::npos);
+    EXPECT_EQ(message.icon, MsgIcon::Exclamation);
+    EXPECT_EQ(message.title, "SNG Tarvo");
+    EXPECT_EQ(form->state().StartDir, "");
+    // The files named relative to it are read as ever.
+    EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
+}
+
+TEST_F(StartupTest, FileNamesOfBlanksAreNoNames) {
+    std::string settings = SettingsText("   ");
+    settings.replace(settings.find("tarvo.sat"), 9, " \t ");
+    WriteBytes(folder.file("tarvo.ini"), settings);
+    form->Form_Load();
+
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_EQ(form->cboSatName->count(), 0);
+    EXPECT_EQ(form->cboLocations->count(), 0);
+    EXPECT_FALSE(form->state().LocFile.has_value());
+    EXPECT_EQ(FolderNames(folder.path()), std::vector<std::string>{"tarvo.ini"});
+}
+
+TEST_F(StartupTest, ASatelliteFileThatIsAPipeIsReportedAsNotFoundOrCorrupt) {
+    WriteExampleFolder();
+    std::filesystem::remove(folder.file("tarvo.sat"));
+    ASSERT_EQ(::mkfifo(folder.file("tarvo.sat").c_str(), 0644), 0);
+    form->Form_Load();  // must not wait for a writer
+
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messages()[0].text, "The file tarvo.sat was not found or is corrupt!" +
+                                               kLineBreak + "No satellites will be loaded.");
+    EXPECT_EQ(platform.messages()[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(form->cboSatName->count(), 0);
+    EXPECT_EQ(form->cboLocations->count(), 3);  // start-up went on
 }
 
 TEST_F(StartupTest, SampleWorkingFolder) {

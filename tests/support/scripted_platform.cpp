@@ -107,8 +107,9 @@ std::string ScriptedPlatform::currentDirectory() {
     if (currentDirectory_) {
         return *currentDirectory_;
     }
-    const std::u8string utf8 = std::filesystem::current_path().u8string();
-    return Utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
+    const std::u8string path = std::filesystem::current_path().u8string();
+    const std::string utf8(path.begin(), path.end());
+    return Utf8FitsCp1252(utf8) ? Utf8ToCp1252(utf8) : std::string();
 }
 
 std::string ScriptedPlatform::lookUpFileName(std::string_view path) {
