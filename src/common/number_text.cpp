@@ -42,7 +42,9 @@ std::string NumberText(double value) {
     }
 
     std::string text = negative ? "-" : "";
-    if (exponent >= 15 || exponent <= -16) {
+    // Only large magnitudes take the exponent form; small ones are written out in full
+    // after "0." however many zeros that takes.
+    if (exponent >= 15) {
         text += digits[0];
         if (digits.size() > 1) {
             text += '.';

@@ -4,6 +4,7 @@
 
 #include <cfloat>
 #include <limits>
+#include <string>
 
 namespace tarvo {
 namespace {
@@ -33,7 +34,7 @@ TEST(NumberText, FifteenSignificantDigits) {
     EXPECT_EQ(NumberText(12345678901234.5), "12345678901234.5");
 }
 
-TEST(NumberText, ExponentFormForLargeAndTinyMagnitudes) {
+TEST(NumberText, ExponentFormForLargeMagnitudesOnly) {
     EXPECT_EQ(NumberText(1e15), "1E+15");
     EXPECT_EQ(NumberText(-1e15), "-1E+15");
     EXPECT_EQ(NumberText(1.5e20), "1.5E+20");
@@ -42,12 +43,16 @@ TEST(NumberText, ExponentFormForLargeAndTinyMagnitudes) {
     // Rounded to 15 digits before the form is chosen.
     EXPECT_EQ(NumberText(999999999999999.9), "1E+15");
     EXPECT_EQ(NumberText(1e-15), "0.000000000000001");
-    EXPECT_EQ(NumberText(1e-16), "1E-16");
-    EXPECT_EQ(NumberText(1.5e-20), "1.5E-20");
-    EXPECT_EQ(NumberText(-2.5e-300), "-2.5E-300");
+    // Below 1E-15 the digits follow "0." and the zeros it takes: 1E-20 is a point,
+    // 19 zeros and a 1.
+    EXPECT_EQ(NumberText(1e-20), "0.00000000000000000001");
+    EXPECT_EQ(NumberText(1e-16), "0.0000000000000001");
+    EXPECT_EQ(NumberText(1.5e-20), "0.000000000000000000015");
+    EXPECT_EQ(NumberText(-2.5e-300), "-0." + std::string(299, '0') + "25");
     EXPECT_EQ(NumberText(9.9999999999999999e-16), "0.000000000000001");
     EXPECT_EQ(NumberText(DBL_MAX), "1.79769313486232E+308");
-    EXPECT_EQ(NumberText(4.9406564584124654e-324), "4.94065645841247E-324");
+    EXPECT_EQ(NumberText(4.9406564584124654e-324),
+              "0." + std::string(323, '0') + "494065645841247");
 }
 
 TEST(NumberText, NonFiniteValuesDoNotBreakIt) {
