@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,46 @@ TEST(SatelliteOrder, ByLongitudeStableAndRowZeroStays) {
     SatelliteTable one = Table({{"Default", 9, 0}, {"Only", 1, 0}});
     SortByLongitude(one);
     EXPECT_EQ(TrimmedNames(one), (std::vector<std::string>{"Default", "Only"}));
+}
+
+// A sort that is not stable can pass with a handful of rows (short runs are sorted by
+// insertion, which happens to keep them in order); 3000 rows over five keys cannot.
+constexpr int kManyRows = 3000;
+
+TEST(SatelliteOrder, EqualKeysKeepTheirRowOrderInLargeTables) {
+    // Row k (1..3000) is named "S<k>", lies at one of five longitudes in a scattered
+    // pattern and has the name "Beta", "Alpha" or "Gamma" in a second table.
+    const double longitudes[] = {30, 10, 50, 20, 40};
+    SatelliteTable byLongitude = Table({{"Default", 0, 0}});
+    SatelliteTable byName = Table({{"Default", 0, 0}});
+    const char* names[] = {"Beta", "Alpha", "Gamma"};
+    for (int k = 1; k <= kManyRows; ++k) {
+        byLongitude.Append({"S" + std::to_string(k), longitudes[(k * 7) % 5], 0});
+        byName.Append({names[(k * 5) % 3], static_cast<double>(k), 0});
+    }
+
+    // Expected by longitude: the rows of each longitude in row order, 10 first.
+    std::vector<std::string> expected = {"Default"};
+    for (const double longitude : {10.0, 20.0, 30.0, 40.0, 50.0}) {
+        for (int k = 1; k <= kManyRows; ++k) {
+            if (longitudes[(k * 7) % 5] == longitude) {
+                expected.push_back("S" + std::to_string(k));
+            }
+        }
+    }
+    SortByLongitude(byLongitude);
+    EXPECT_EQ(TrimmedNames(byLongitude), expected);
+
+    // Expected by name: the rows named Alpha in row order, then Beta, then Gamma.
+    std::vector<std::int16_t> expectedOrder = {0};
+    for (const char* name : {"Alpha", "Beta", "Gamma"}) {
+        for (int k = 1; k <= kManyRows; ++k) {
+            if (std::string(names[(k * 5) % 3]) == name) {
+                expectedOrder.push_back(static_cast<std::int16_t>(k));
+            }
+        }
+    }
+    EXPECT_EQ(AlphabeticalOrder(byName), expectedOrder);
 }
 
 TEST(SatelliteOrder, AlphabeticalByByteValue) {

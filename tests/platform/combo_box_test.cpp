@@ -156,6 +156,42 @@ TEST(ComboBoxTest, SortedListIgnoresCaseAndKeepsEqualEntriesInTheOrderAdded) {
     EXPECT_THAT(Entries(accents), ElementsAre("Yankee", "zulu", "\xE9lan", "\xC9vora"));
 }
 
+TEST(ComboBoxTest, SortedListStaysStableWithManyEqualEntries) {
+    // "depot" has 32 spellings that differ in case only (2^5), all equal ignoring case.
+    // Added 1600 times over in a scattered order among as many "Yard" and "Bay"
+    // entries, each spelling must keep the order in which it came: a sort that is not
+    // stable keeps it for a handful of entries only.
+    const auto spelling = [](int variant) {
+        std::string text = "depot";
+        for (int letter = 0; letter < 5; ++letter) {
+            if ((variant >> letter) & 1) {
+                text[static_cast<std::size_t>(letter)] -= 'a' - 'A';
+            }
+        }
+        return text;
+    };
+    std::vector<std::string> added;
+    std::vector<std::string> depots;
+    for (int k = 0; k < 1600; ++k) {
+        const std::string depot = spelling((k * 13) % 32);
+        added.push_back(k % 2 == 0 ? "Yard" : "bay");
+        added.push_back(depot);
+        depots.push_back(depot);
+    }
+    std::vector<std::string> expected(800, "bay");
+    expected.insert(expected.end(), depots.begin(), depots.end());
+    expected.insert(expected.end(), 800, "Yard");
+
+    ComboBox allAtOnce(ComboBox::Order::Sorted);
+    allAtOnce.addItems(added);
+    EXPECT_EQ(Entries(allAtOnce), expected);
+
+    ComboBox inTwoBatches(ComboBox::Order::Sorted);
+    inTwoBatches.addItems(std::vector<std::string>(added.begin(), added.begin() + 1000));
+    inTwoBatches.addItems(std::vector<std::string>(added.begin() + 1000, added.end()));
+    EXPECT_EQ(Entries(inTwoBatches), expected);
+}
+
 TEST(ComboBoxTest, CascadesRunInTheOrderTheHandlersWriteTheControls) {
     ComboBox list;
     TextBox latitude;
