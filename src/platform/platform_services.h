@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,6 +36,36 @@ struct FontChoice {
     double size = 0;  // points
 };
 
+// One print document on a printer or in a PDF file. Positions are in twips from the
+// top left corner of the printable area of the page; fonts are a face name, whole
+// points and the weight. A failure of the printer is kept and told by Finish.
+class PrintJob {
+  public:
+    virtual ~PrintJob() = default;
+
+    // The printable area of a page, in twips.
+    virtual double PageWidth() const = 0;
+    virtual double PageHeight() const = 0;
+
+    // Draws `text` (program text) with its left edge at x and the top of its line at y.
+    virtual void DrawText(double x, double y, std::string_view fontName, int points, bool bold,
+                          std::string_view text) = 0;
+
+    // Ends the page and continues on a new one.
+    virtual void NewPage() = 0;
+
+    // Ends the document and releases it to the printer (or writes the file). Returns
+    // false, and says why in `error`, when the printer failed at any point of the job.
+    virtual bool Finish(std::string& error) = 0;
+};
+
+// The outcome of asking for a print document: a job, or why there is none.
+struct PrintJobStart {
+    std::unique_ptr<PrintJob> job;
+    bool noPrinter = false;  // no printer is set up at all
+    std::string error;       // why there is no job
+};
+
 class PlatformServices {
   public:
     virtual ~PlatformServices() = default;
@@ -62,6 +93,12 @@ class PlatformServices {
     // the viewer started; otherwise the text that tells the user what is missing or
     // what failed.
     virtual std::optional<std::string> startHelpViewer(std::string_view helpFile) = 0;
+
+    // A print document on the system's default printer.
+    virtual PrintJobStart startDefaultPrinterJob() = 0;
+
+    // A print document written as a PDF file at `path`, laid out as on paper.
+    virtual PrintJobStart startPdfJob(std::string_view path) = 0;
 };
 
 }  // namespace tarvo

@@ -7,10 +7,13 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 #include "common/codepage.h"
 #include "platform/dialog_text.h"
 #include "platform/file_lookup.h"
+#include "platform/qt_print_job.h"
 #include "platform/qt_text.h"
 
 namespace tarvo {
@@ -157,6 +160,28 @@ std::optional<std::string> QtPlatform::startHelpViewer(std::string_view helpFile
                " could not be started";
     }
     return std::nullopt;
+}
+
+PrintJobStart QtPlatform::startDefaultPrinterJob() {
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        PrintJobStart none;
+        none.noPrinter = true;
+        none.error = "No printer is set up on this computer.";
+        return none;
+    }
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setDocName(QStringLiteral("Look list"));
+    return QtPrintJob::Start(std::move(printer),
+                             QStringLiteral("The printer ") + info.printerName());
+}
+
+PrintJobStart QtPlatform::startPdfJob(std::string_view path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(ToQString(path));
+    printer->setDocName(QStringLiteral("Look list"));
+    return QtPrintJob::Start(std::move(printer), QStringLiteral("The file ") + ToQString(path));
 }
 
 }  // namespace tarvo

@@ -28,6 +28,8 @@ class QtPlatform : public PlatformServices {
     std::string currentDirectory() override;
     std::string lookUpFileName(std::string_view path) override;
     std::optional<std::string> startHelpViewer(std::string_view helpFile) override;
+    PrintJobStart startDefaultPrinterJob() override;
+    PrintJobStart startPdfJob(std::string_view path) override;
 
   private:
     QPointer<QWidget> dialogParent_;

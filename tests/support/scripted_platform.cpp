@@ -26,6 +26,34 @@ bool Offers(MsgButtons buttons, MsgAnswer answer) {
     return false;
 }
 
+// A print job that writes into the platform's record of documents.
+class ScriptedPrintJob : public PrintJob {
+  public:
+    ScriptedPrintJob(std::vector<ScriptedPlatform::PrintedDocument>& documents, std::size_t index,
+                     ScriptedPlatform::Printer printer)
+        : documents_(documents), index_(index), printer_(std::move(printer)) {}
+
+    double PageWidth() const override { return printer_.pageWidth; }
+    double PageHeight() const override { return printer_.pageHeight; }
+    void DrawText(double x, double y, std::string_view fontName, int points, bool bold,
+                  std::string_view text) override {
+        ScriptedPlatform::PrintedDocument& document = documents_[index_];
+        document.texts.push_back(
+            {document.pages, x, y, std::string(fontName), points, bold, std::string(text)});
+    }
+    void NewPage() override { ++documents_[index_].pages; }
+    bool Finish(std::string& error) override {
+        documents_[index_].finished = true;
+        error = printer_.finishFailure;
+        return error.empty();
+    }
+
+  private:
+    std::vector<ScriptedPlatform::PrintedDocument>& documents_;
+    std::size_t index_;
+    ScriptedPlatform::Printer printer_;
+};
+
 const char* Name(MsgAnswer answer) {
     switch (answer) {
         case MsgAnswer::Ok:
@@ -122,6 +150,36 @@ std::optional<std::string> ScriptedPlatform::startHelpViewer(std::string_view he
         return helpFailure_;
     }
     return std::nullopt;
+}
+
+PrintJobStart ScriptedPlatform::StartJob(std::string target) {
+    documents_.push_back(PrintedDocument{std::move(target), {}, 1, false});
+    PrintJobStart start;
+    start.job = std::make_unique<ScriptedPrintJob>(documents_, documents_.size() - 1, printer_);
+    return start;
+}
+
+PrintJobStart ScriptedPlatform::startDefaultPrinterJob() {
+    PrintJobStart refused;
+    if (!printer_.present) {
+        refused.noPrinter = true;
+        refused.error = "No printer is set up on this computer.";
+        return refused;
+    }
+    if (!printer_.startFailure.empty()) {
+        refused.error = printer_.startFailure;
+        return refused;
+    }
+    return StartJob("");
+}
+
+PrintJobStart ScriptedPlatform::startPdfJob(std::string_view path) {
+    if (!printer_.pdfFailure.empty()) {
+        PrintJobStart refused;
+        refused.error = printer_.pdfFailure;
+        return refused;
+    }
+    return StartJob(std::string(path));
 }
 
 }  // namespace tarvo

@@ -24,6 +24,38 @@ namespace tarvo {
 // records what it was asked to open.
 class ScriptedPlatform : public PlatformServices {
   public:
+    // One text a print job drew, positions in twips on its page (pages from 1).
+    struct PrintedText {
+        int page = 1;
+        double x = 0;
+        double y = 0;
+        std::string font;
+        int points = 0;
+        bool bold = false;
+        std::string text;
+    };
+
+    // One print document: on the default printer (target empty) or a PDF file.
+    struct PrintedDocument {
+        std::string target;
+        std::vector<PrintedText> texts;
+        int pages = 1;
+        bool finished = false;  // Finish was called
+    };
+
+    // The scripted printer. By default a printer is set up with a Letter page less
+    // quarter-inch margins (11880 by 15480 twips) that prints without failing.
+    struct Printer {
+        bool present = true;
+        std::string startFailure;   // not empty: the printer cannot be started, for this
+        std::string finishFailure;  // not empty: Finish fails, for this
+        std::string pdfFailure;     // not empty: no PDF file can be written, for this
+        double pageWidth = 11880;
+        double pageHeight = 15480;
+    };
+    void setPrinter(Printer printer) { printer_ = std::move(printer); }
+    const std::vector<PrintedDocument>& printedDocuments() const { return documents_; }
+
     struct Message {
         std::string text;  // as the program wrote it, line breaks included
         MsgButtons buttons;
@@ -65,8 +97,14 @@ class ScriptedPlatform : public PlatformServices {
     std::string currentDirectory() override;
     std::string lookUpFileName(std::string_view path) override;
     std::optional<std::string> startHelpViewer(std::string_view helpFile) override;
+    PrintJobStart startDefaultPrinterJob() override;
+    PrintJobStart startPdfJob(std::string_view path) override;
 
   private:
+    PrintJobStart StartJob(std::string target);
+
+    Printer printer_;
+    std::vector<PrintedDocument> documents_;
     std::deque<MsgAnswer> answers_;
     std::deque<std::optional<FileChoice>> files_;
     std::deque<std::optional<FontChoice>> fonts_;
