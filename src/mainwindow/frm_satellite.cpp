@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QPushButton>
 
+#include "looklist/frm_look_list.h"
+#include "looklist/qt_text_measure.h"
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
 #include "platform/handler.h"
@@ -15,14 +17,16 @@
 namespace tarvo {
 
 frmSatellite::frmSatellite(PlatformServices& platform, QWidget* parent)
-    : QMainWindow(parent), platform_(platform) {
+    : QMainWindow(parent), platform_(platform), measure_(std::make_unique<QtTextMeasure>()) {
     setObjectName(QStringLiteral("frmSatellite"));
     BuildLayout();
     BuildMenus();
     WireEvents();
 }
 
-frmSatellite::~frmSatellite() = default;
+frmSatellite::~frmSatellite() {
+    delete lookList_.data();  // a window of its own, measured on this window's surface
+}
 
 namespace {
 
@@ -69,6 +73,8 @@ void frmSatellite::WireEvents() {
     OnTriggered(mnuNewSatFile, this, [this] { mnuNewSatFile_Click(); });
     OnTriggered(mnuOpenSatFile, this, [this] { mnuOpenSatFile_Click(); });
     OnTriggered(mnuSaveSatFileAs, this, [this] { mnuSaveSatFileAs_Click(); });
+
+    WireLookList();
 }
 
 void frmSatellite::cmdCalculate_Click() {

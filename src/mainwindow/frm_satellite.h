@@ -3,8 +3,11 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <string_view>
 
+#include "looklist/frm_look_list.h"
 #include "mainwindow/main_window_state.h"
 
 class QAction;
@@ -23,7 +26,10 @@ class frmPref;
 class Label;
 class OptionButton;
 class PlatformServices;
+class PrintJob;
 class TextBox;
+class OutputDestination;
+class TextMeasure;
 
 // The program's working window: the truck position, the chosen satellite, the three
 // results and the menus. It owns MainWindowState; every operation of the program is a
@@ -121,6 +127,33 @@ class frmSatellite : public QMainWindow {
     // current satellite goes through this: a row that is not there is never read.
     const SatelliteRecord* FnCurrentSatellite() const;
 
+    // --- Look list (look_list_commands.cpp) --------------------------------------------
+
+    // The font setters: each sets its one property on the drawing font, then on OutDest.
+    void fntName(std::string_view tName);
+    void fntSize(std::int16_t tSize);
+    void fntBold(bool tBold);
+
+    // Trims Msg in place and returns the x at which it starts centred on gDest.
+    float fnCenter(OutputDestination& gDest, std::string& Msg);
+
+    // The width of the name column in the drawing font: the widest marked name plus "__".
+    float fnGetNameWidth();
+
+    // Writes one row per marked satellite into OutDest, in the order of the name list,
+    // then shows the satellite shown before, found again by name, and recalculates.
+    void Output();
+
+    // Puts row X into the satellite fields, calculates and writes the row.
+    void Output1(const std::int16_t& X);
+
+    // The look-list window while it is open, else nothing.
+    frmLookList* LookListWindow() const { return lookList_.data(); }
+
+    // The surface on which the look list is measured (for tests: a font of known widths).
+    // Closes the look-list window, which measures its lines on the surface it was given.
+    void SetMeasuringSurface(std::unique_ptr<TextMeasure> surface);
+
     // --- Event handlers ---------------------------------------------------------------
     void cmdCalculate_Click();
     void txtLatitude_Change();
@@ -153,6 +186,11 @@ class frmSatellite : public QMainWindow {
     void mnuNewSatFile_Click();
     void mnuOpenSatFile_Click();
     void mnuSaveSatFileAs_Click();
+
+    // Look list (look_list_commands.cpp)
+    void chkLookList_Click();
+    void cmdDisplayLookList_Click();
+    void cmdPrintLookList_Click();
 
     // --- Controls ---------------------------------------------------------------------
     // Frame "Satellite Location"
@@ -234,6 +272,17 @@ class frmSatellite : public QMainWindow {
     void BuildMenus();  // frm_satellite_menus.cpp
     void WireEvents();  // frm_satellite.cpp
 
+    // Look list (look_list_commands.cpp)
+    void WireLookList();
+    float MeasureWidth(std::string_view text);
+    void WriteCentred(std::string text);
+    std::string PositionLine() const;
+    void WriteColumnHeader(std::int16_t x0);
+    void WritePrintedHeading();
+    void BreakPageIfFull();
+    void PrintLookList();
+    std::unique_ptr<PrintJob> StartLookListJob(std::string& failed);
+
     // The result boxes emptied, range first (calculate.cpp).
     void ClearResults();
 
@@ -254,6 +303,9 @@ class frmSatellite : public QMainWindow {
     QPointer<QWidget> splash_;
     QPointer<frmPref> pref_;
     QPointer<frmAbout> about_;
+
+    std::unique_ptr<TextMeasure> measure_;  // the drawing font's measuring surface
+    QPointer<frmLookList> lookList_;
 };
 
 }  // namespace tarvo

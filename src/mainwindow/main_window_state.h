@@ -10,6 +10,7 @@
 #include "catalogue/location_record.h"
 #include "catalogue/satellite_table.h"
 #include "catalogue/settings.h"
+#include "looklist/output_destination.h"
 
 namespace tarvo {
 
@@ -80,6 +81,22 @@ struct MainWindowState {
     std::string DialogFileName;
 
     // --- Look list output (OutDest, NameColWidth, NumColWidth, Printing) --------------
+    // Where the look list is drawn: the look-list window while displaying, the printer
+    // while printing. Set by each look-list command; nothing when its destination has
+    // gone (the window closed, the print document released).
+    OutputDestination* OutDest = nullptr;
+
+    // From the left edge of a row to the azimuth column, and from there to the
+    // elevation column, in twips.
+    std::int16_t NameColWidth = 0;
+    std::int16_t NumColWidth = 0;
+
+    // -1 while the rows of a printed look list are written, 0 otherwise.
+    std::int16_t Printing = 0;
+
+    // The main window's drawing font: every look-list width is measured in it. The font
+    // setters keep it equal to OutDest's font; the controls keep their own fonts.
+    FontSpec DrawingFont;
 };
 
 }  // namespace tarvo

@@ -1,0 +1,334 @@
+// The look list: the mark of each satellite, the look list drawn in its window and
+// printed, and the rendering both share (font setters, centring, the name column, the
+// row pass and the row writer). The layout arithmetic lives in looklist/.
+
+#include <QObject>
+#include <QPushButton>
+#include <exception>
+#include <string>
+
+#include "common/failure.h"
+#include "common/fixed_text.h"
+#include "common/number_text.h"
+#include "common/numeric_value.h"
+#include "looklist/frm_look_list.h"
+#include "looklist/look_list_layout.h"
+#include "looklist/printer_destination.h"
+#include "mainwindow/frm_satellite.h"
+#include "platform/check_box.h"
+#include "platform/combo_box.h"
+#include "platform/handler.h"
+#include "platform/platform_services.h"
+#include "platform/text_box.h"
+
+namespace tarvo {
+
+void frmSatellite::WireLookList() {
+    chkLookList->onClick([this] { chkLookList_Click(); });
+    QObject::connect(cmdDisplayLookList, &QPushButton::clicked, this,
+                     [this] { EventBoundary::Run([this] { cmdDisplayLookList_Click(); }); });
+    QObject::connect(cmdPrintLookList, &QPushButton::clicked, this,
+                     [this] { EventBoundary::Run([this] { cmdPrintLookList_Click(); }); });
+}
+
+void frmSatellite::SetMeasuringSurface(std::unique_ptr<TextMeasure> surface) {
+    delete lookList_.data();
+    measure_ = std::move(surface);
+}
+
+// --- The mark ---------------------------------------------------------------------------
+
+// The box records the mark only while the satellite fields show the current satellite.
+// The name is compared with the stored name both trimmed: after "Alpha" or "Arc" the
+// name box holds the stored name with its trailing spaces, and a tick then must still be
+// stored, not shown ticked and lost.
+void frmSatellite::chkLookList_Click() {
+    MainWindowState& s = state_;
+    if (s.Updating == -1) {
+        return;
+    }
+    const SatelliteRecord* current = FnCurrentSatellite();
+    if (current == nullptr || TrimSpaces(cboSatName->text()) != TrimSpaces(current->SatName)) {
+        return;
+    }
+    try {
+        if (NumericValue(cboSatLong->text()) != current->SatLong) {
+            return;
+        }
+    } catch (const RunTimeFailure&) {
+        return;  // a position beyond the range of a double is no satellite's
+    }
+    SatelliteRecord marked = *current;
+    marked.SatLook = chkLookList->value() == 0 ? 0 : 1;
+    s.SatelliteTable.SetRow(s.CurSat, marked);
+    WriteSatFile(s.Settings.SatFileName);  // reports its own failure
+    DisplaySatelliteData();
+}
+
+// --- The rendering both commands share ----------------------------------------------
+
+void frmSatellite::fntName(std::string_view tName) {
+    state_.DrawingFont.name = std::string(tName);
+    if (state_.OutDest != nullptr) {
+        state_.OutDest->SetFontName(tName);
+    }
+}
+
+void frmSatellite::fntSize(std::int16_t tSize) {
+    state_.DrawingFont.size = tSize;
+    if (state_.OutDest != nullptr) {
+        state_.OutDest->SetFontSize(tSize);
+    }
+}
+
+void frmSatellite::fntBold(bool tBold) {
+    state_.DrawingFont.bold = tBold;
+    if (state_.OutDest != nullptr) {
+        state_.OutDest->SetFontBold(tBold);
+    }
+}
+
+float frmSatellite::MeasureWidth(std::string_view text) {
+    return measure_->TextWidth(state_.DrawingFont, text);
+}
+
+float frmSatellite::fnCenter(OutputDestination& gDest, std::string& Msg) {
+    Msg = TrimSpaces(Msg);
+    return CenteredX(gDest.ScaleWidth(), MeasureWidth(Msg));
+}
+
+float frmSatellite::fnGetNameWidth() {
+    return NameColumnWidth(state_.SatelliteTable, state_.DrawingFont, *measure_);
+}
+
+void frmSatellite::WriteCentred(std::string text) {
+    OutputDestination& out = *state_.OutDest;
+    out.SetCurrentX(fnCenter(out, text));
+    out.Print(text, LineEnd::NextLine);
+}
+
+// The truck position as the boxes show it: "84.39W    33.75N".
+std::string frmSatellite::PositionLine() const {
+    return TrimSpaces(txtLongitude->text()) + "W    " + TrimSpaces(txtLatitude->text()) + "N";
+}
+
+void frmSatellite::WriteColumnHeader(std::int16_t x0) {
+    const MainWindowState& s = state_;
+    OutputDestination& out = *s.OutDest;
+    out.SetCurrentX(x0);
+    out.Print("Satellite", LineEnd::Stay);
+    out.SetCurrentX(Sum16(x0, s.NameColWidth));
+    out.Print("Azimuth", LineEnd::Stay);
+    out.SetCurrentX(Sum16(x0, s.NameColWidth, s.NumColWidth));
+    out.Print("Elevation", LineEnd::NextLine);
+}
+
+void frmSatellite::Output() {
+    MainWindowState& s = state_;
+    const std::string shown = TrimSpaces(cboSatName->text());
+    const auto restore = [this, &shown] {
+        cboSatName->setText(shown);
+        GetSatLong();
+        Calculate();
+    };
+    try {
+        // The rows in the order of the name list: by longitude, or by name.
+        const int last = s.SatelliteTable.SatLast();
+        const bool byName = s.Settings.SortAlpha != 0;
+        for (int i = 1; i <= last; ++i) {
+            const std::size_t k = static_cast<std::size_t>(i);
+            const std::int16_t row = !byName                 ? static_cast<std::int16_t>(i)
+                                     : k < s.SatOrder.size() ? s.SatOrder[k]
+                                                             : std::int16_t{0};
+            if (row >= 1 && row <= last && s.SatelliteTable.Row(row).SatLook == 1) {
+                Output1(row);
+            }
+        }
+    } catch (...) {
+        restore();  // the window shows its satellite again, whatever failed
+        throw;
+    }
+    restore();
+}
+
+void frmSatellite::Output1(const std::int16_t& X) {
+    MainWindowState& s = state_;
+    const SatelliteRecord row = s.SatelliteTable.Row(X);
+    cboSatName->setText(row.SatName);
+    cboSatLong->setText(NumberText(row.SatLong));
+    Calculate();
+
+    const bool printing = s.Printing == -1;
+    const std::int16_t x0 = printing ? s.Settings.PrtLeftMargin : std::int16_t{0};
+    if (printing) {
+        BreakPageIfFull();
+    }
+    OutputDestination& out = *s.OutDest;
+    out.SetCurrentX(x0);
+    out.Print(TrimSpaces(row.SatName), LineEnd::Stay);
+    out.SetCurrentX(Sum16(x0, s.NameColWidth));
+    out.Print(txtAzimuth->text(), LineEnd::Stay);
+    out.SetCurrentX(Sum16(x0, s.NameColWidth, s.NumColWidth));
+    out.Print(txtElevation->text(), LineEnd::NextLine);
+    if (printing) {
+        out.SetCurrentY(out.CurrentY() + s.Settings.PrtLineSpacing);
+    }
+}
+
+// --- Display ----------------------------------------------------------------------------
+
+void frmSatellite::cmdDisplayLookList_Click() {
+    MainWindowState& s = state_;
+    if (lookList_.isNull()) {
+        lookList_ = new frmLookList(*measure_);
+        OutputDestination* drawing = &lookList_->destination();
+        connect(lookList_, &QObject::destroyed, this, [this, drawing] {
+            if (state_.OutDest == drawing) {
+                state_.OutDest = nullptr;
+            }
+        });
+    }
+    lookList_->show();
+    lookList_->raise();
+    lookList_->activateWindow();
+    s.OutDest = &lookList_->destination();
+    s.OutDest->Cls();
+
+    fntName("Arial");
+    fntSize(14);
+    fntBold(true);
+    WriteCentred(cboLocations->text());
+    fntSize(12);
+    WriteCentred(PositionLine());
+    s.OutDest->Print("", LineEnd::NextLine);
+
+    s.NameColWidth = LayoutInt16(fnGetNameWidth());
+    s.NumColWidth = LayoutInt16(MeasureWidth("888.888___"));
+    WriteColumnHeader(0);
+    const std::int16_t hyphens = ScreenRuleLength(s.OutDest->ScaleWidth(), MeasureWidth("-"));
+    s.OutDest->Print(std::string(static_cast<std::size_t>(hyphens), '-'), LineEnd::NextLine);
+
+    fntBold(false);
+    fntSize(10);
+    Output();
+}
+
+// --- Printing ---------------------------------------------------------------------------
+
+// The header and the rule at the left margin, in the header font (bold); then bold off on
+// the printer alone, for the rows. The drawing font stays bold.
+void frmSatellite::WritePrintedHeading() {
+    const Settings& p = state_.Settings;
+    fntBold(true);
+    WriteColumnHeader(p.PrtLeftMargin);
+    OutputDestination& out = *state_.OutDest;
+    const std::int16_t hyphens =
+        PrintedRuleLength(out.ScaleWidth(), p.PrtLeftMargin, MeasureWidth("-"));
+    out.SetCurrentX(p.PrtLeftMargin);
+    out.Print(std::string(static_cast<std::size_t>(hyphens), '-'), LineEnd::NextLine);
+    out.SetFontBold(false);
+}
+
+// A row that would pass the bottom of the page goes to a new page, below the header and
+// the rule printed again at the top margin. The title and the position line are printed
+// on the first page only.
+void frmSatellite::BreakPageIfFull() {
+    const Settings& p = state_.Settings;
+    OutputDestination& out = *state_.OutDest;
+    const FontSpec heading{p.PrtFontName, p.PrtFontSize, true};
+    const float rowsTop = p.PrtTopMargin + 2 * measure_->LineHeight(heading);
+    if (!RowNeedsNewPage(out.CurrentY(), out.TextHeight(), out.ScaleHeight(), rowsTop)) {
+        return;
+    }
+    out.NewPage();
+    out.SetCurrentY(p.PrtTopMargin);
+    WritePrintedHeading();
+}
+
+void frmSatellite::PrintLookList() {
+    MainWindowState& s = state_;
+    const Settings& p = s.Settings;
+    fntName(p.PrtFontName);
+    fntBold(true);
+    fntSize(IntPart16(p.PrtFontSize * 1.5));
+    s.OutDest->SetCurrentY(p.PrtTopMargin);
+    WriteCentred(cboLocations->text());
+    fntSize(IntPart16(p.PrtFontSize * 1.25));
+    WriteCentred(PositionLine());
+    s.OutDest->Print("", LineEnd::NextLine);
+
+    fntSize(p.PrtFontSize);
+    fntBold(false);
+    s.NameColWidth = LayoutInt16(fnGetNameWidth());
+    s.NumColWidth = LayoutInt16(MeasureWidth("88.888____"));
+    WritePrintedHeading();
+
+    s.Printing = -1;
+    try {
+        Output();
+    } catch (...) {
+        s.Printing = 0;
+        throw;
+    }
+    s.Printing = 0;
+}
+
+// The default printer, or, when none is set up and the user wants it, a PDF file. A
+// printer that cannot be started, and a file that cannot be written, are reported.
+// `failed` receives the start of the message for a failure later in the job.
+std::unique_ptr<PrintJob> frmSatellite::StartLookListJob(std::string& failed) {
+    const MainWindowState& s = state_;
+    failed = "The look list could not be printed.";
+    PrintJobStart start = platform_.startDefaultPrinterJob();
+    if (start.job) {
+        return std::move(start.job);
+    }
+    const std::string why = failed + s.LineBreak + start.error;
+    if (!start.noPrinter) {
+        platform_.messageBox(why, MsgButtons::Ok, MsgIcon::Exclamation, s.MsgTitle);
+        return nullptr;
+    }
+    if (platform_.messageBox(why + s.LineBreak + "Save it as a PDF file instead?",
+                             MsgButtons::YesNo, MsgIcon::Exclamation,
+                             s.MsgTitle) != MsgAnswer::Yes) {
+        return nullptr;
+    }
+    const std::optional<FileChoice> file = platform_.fileDialog(
+        {FileDialogRequest::Kind::Save, "PDF Files (*.pdf)|*.pdf", 1, "Look list.pdf"});
+    if (!file) {
+        return nullptr;
+    }
+    failed = "The look list could not be saved.";
+    PrintJobStart pdf = platform_.startPdfJob(file->path);
+    if (!pdf.job) {
+        platform_.messageBox(failed + s.LineBreak + pdf.error, MsgButtons::Ok, MsgIcon::Exclamation,
+                             s.MsgTitle);
+    }
+    return std::move(pdf.job);
+}
+
+void frmSatellite::cmdPrintLookList_Click() {
+    std::string failed;
+    std::unique_ptr<PrintJob> job = StartLookListJob(failed);
+    if (!job) {
+        return;
+    }
+    {
+        PrinterDestination printer(*job, *measure_);
+        state_.OutDest = &printer;
+        try {
+            PrintLookList();
+        } catch (...) {
+            state_.OutDest = nullptr;  // the job is dropped unfinished: nothing is printed
+            throw;
+        }
+        state_.OutDest = nullptr;  // the printer goes with the job
+    }
+    std::string error;
+    if (!job->Finish(error)) {
+        platform_.messageBox(failed + state_.LineBreak + error, MsgButtons::Ok,
+                             MsgIcon::Exclamation, state_.MsgTitle);
+    }
+}
+
+}  // namespace tarvo
