@@ -167,4 +167,9 @@ void WriteWholeFile(std::string_view fileName, std::string_view bytes) {
     }
 }
 
+void CopyWholeFile(std::string_view from, std::string_view to) {
+    // Location files are at most 32,767 records of 66 bytes: about 2 MB in memory.
+    WriteWholeFile(to, ReadWholeFile(from));
+}
+
 }  // namespace tarvo

@@ -24,4 +24,11 @@ std::string ReadWholeFile(std::string_view fileName);
 // temporary file removed.
 void WriteWholeFile(std::string_view fileName, std::string_view bytes);
 
+// Copies the file `from` to `to` the same way: the copy is made as a new file beside
+// `to` and renamed into place only when it is complete, so a failure leaves an existing
+// `to` as it was and no part-copy behind. `from` is only read.
+// Throws FileOpenError or FileReadError when `from` cannot be read, FileWriteError when
+// `to` cannot be written, each with the reason.
+void CopyWholeFile(std::string_view from, std::string_view to);
+
 }  // namespace tarvo

@@ -192,5 +192,45 @@ TEST(WholeFile, ReadFailuresNameTheReason) {
     EXPECT_THROW(ReadWholeFile(""), FileOpenError);
 }
 
+TEST(WholeFile, CopyMakesAWholeCopyOrNone) {
+    TempFolder folder;
+    // Two location records: binary bytes, 0xFF and zeros included.
+    const std::string bytes = std::string("\xFF") + std::string(49, ' ') + std::string(16, '\0') +
+                              "Depot" + std::string(45, ' ') + std::string(16, '\x01');
+    const std::string source = folder.Name("sites.loc");
+    PutBytes(source, bytes);
+
+    CopyWholeFile(source, folder.Name("copy.loc"));
+    EXPECT_EQ(GetBytes(folder.Name("copy.loc")), bytes);
+    EXPECT_EQ(GetBytes(source), bytes);
+
+    // An existing target is replaced whole.
+    PutBytes(folder.Name("old.loc"), std::string(660, 'x'));
+    CopyWholeFile(source, folder.Name("old.loc"));
+    EXPECT_EQ(GetBytes(folder.Name("old.loc")), bytes);
+    EXPECT_EQ(FilesIn(folder.path()), 3);
+
+    // A source that cannot be read leaves the target alone.
+    try {
+        CopyWholeFile(folder.Name("missing.loc"), folder.Name("old.loc"));
+        ADD_FAILURE() << "a missing file was copied";
+    } catch (const FileOpenError& error) {
+        EXPECT_STREQ(error.what(), "No such file or directory");
+    }
+    EXPECT_EQ(GetBytes(folder.Name("old.loc")), bytes);
+
+    // A target that cannot be written: a folder, or a folder that is not there.
+    fs::create_directory(folder.path() / "sub.loc");
+    EXPECT_THROW(CopyWholeFile(source, folder.Name("sub.loc")), FileWriteError);
+    try {
+        CopyWholeFile(source, folder.Name("nowhere/copy.loc"));
+        ADD_FAILURE() << "a copy went into a missing folder";
+    } catch (const FileWriteError& error) {
+        EXPECT_STREQ(error.what(), "No such file or directory");
+    }
+    EXPECT_EQ(FilesIn(folder.path()), 4);  // no part-copy left behind
+    EXPECT_EQ(GetBytes(source), bytes);
+}
+
 }  // namespace
 }  // namespace tarvo
