@@ -75,6 +75,16 @@ void frmSatellite::WireEvents() {
     OnTriggered(mnuSaveSatFileAs, this, [this] { mnuSaveSatFileAs_Click(); });
 
     WireLookList();
+
+    // Locations and location files.
+    OnClicked(cmdSaveLocation, this, [this] { cmdSaveLocation_Click(); });
+    OnTriggered(mnuAddLocation, this, [this] { mnuAddLocation_Click(); });
+    OnTriggered(mnuSaveLocation, this, [this] { mnuSaveLocation_Click(); });
+    OnTriggered(mnuDeleteLocation, this, [this] { mnuDeleteLocation_Click(); });
+    OnTriggered(mnuLocationDefault, this, [this] { mnuLocationDefault_Click(); });
+    OnTriggered(mnuNewLocFile, this, [this] { mnuNewLocFile_Click(); });
+    OnTriggered(mnuOpenLocFile, this, [this] { mnuOpenLocFile_Click(); });
+    OnTriggered(mnuSaveLocFileAs, this, [this] { mnuSaveLocFileAs_Click(); });
 }
 
 void frmSatellite::cmdCalculate_Click() {

@@ -162,6 +162,18 @@ class frmSatellite : public QMainWindow {
     void cmdExit_Click();
     void mnuExit_Click();
 
+    // The Locations menu and the "Save New Location" button (location_commands.cpp)
+    void mnuAddLocation_Click();
+    void cmdSaveLocation_Click();
+    void mnuSaveLocation_Click();
+    void mnuDeleteLocation_Click();
+    void mnuLocationDefault_Click();
+
+    // The location file commands of the File menu (location_file_commands.cpp)
+    void mnuNewLocFile_Click();
+    void mnuOpenLocFile_Click();
+    void mnuSaveLocFileAs_Click();
+
     // Satellite lists and their order (satellite_lists.cpp)
     void cboSatName_Click();
     void cboSatLong_Click();
@@ -289,6 +301,9 @@ class frmSatellite : public QMainWindow {
     // Satellite lists and files (satellite_lists.cpp, settings_file_io.cpp)
     void SelectListOrder(std::int16_t sortAlpha);
     void ReportWriteFailure(std::string_view fileName, std::string_view reason);
+
+    // A location file just made current, shown (location_file_commands.cpp).
+    void ShowNewLocationFile();
 
     // Steps of the start-up sequence (startup.cpp).
     void ReportUnusableStartDir();

@@ -1,0 +1,299 @@
+// The Locations menu: add the location on screen to the location file, save changes to
+// the current location, delete it, make the location on screen the default; and the
+// "Save New Location" button, which adds. Every change goes to its one record of the
+// open file at once.
+
+#include <QPushButton>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "catalogue/file_error.h"
+#include "catalogue/location_checks.h"
+#include "common/failure.h"
+#include "common/fixed_text.h"
+#include "common/numeric_value.h"
+#include "mainwindow/frm_satellite.h"
+#include "platform/combo_box.h"
+#include "platform/platform_services.h"
+#include "platform/text_box.h"
+
+namespace tarvo {
+
+namespace {
+
+constexpr std::size_t kMaxNameLength = 50;
+
+void Refuse(frmSatellite& form, const std::string& text) {
+    form.platform().messageBox(text, MsgButtons::Ok, MsgIcon::Exclamation, form.state().MsgTitle);
+}
+
+bool Ask(frmSatellite& form, const std::string& text, MsgIcon icon) {
+    return form.platform().messageBox(text, MsgButtons::YesNo, icon, form.state().MsgTitle) ==
+           MsgAnswer::Yes;
+}
+
+// The length rule of Add and Save Changes: the name as typed, blanks included.
+bool NameTooLong(frmSatellite& form) {
+    if (form.cboLocations->text().size() <= kMaxNameLength) {
+        return false;
+    }
+    Refuse(form, "Location name cannot exceed 50 characters");
+    return true;
+}
+
+// A name that would be stored as the mark of a deleted record and vanish at once.
+bool NameIsDeletionMark(frmSatellite& form, const std::string& name) {
+    if (!IsDeletionMarkName(name)) {
+        return false;
+    }
+    Refuse(form, "\"" + name + "\" cannot be used as a location name.");
+    return true;
+}
+
+bool NoLocationFile(frmSatellite& form) {
+    if (form.state().LocFile) {
+        return false;
+    }
+    Refuse(form, "No location file is open." + form.state().LineBreak +
+                     "Please open or create one with the File menu first.");
+    return true;
+}
+
+// The coordinate boxes, read by `convert`; a box that gives no number is named in a
+// message and nothing comes back. Longitude first, as the record is filled.
+template <typename Convert>
+std::optional<std::pair<double, double>> ReadCoordinates(frmSatellite& form, Convert convert) {
+    const std::optional<double> longitude = convert(form.txtLongitude->text());
+    if (!longitude) {
+        Refuse(form, "West Long: must be a number in decimal degrees.");
+        return std::nullopt;
+    }
+    const std::optional<double> latitude = convert(form.txtLatitude->text());
+    if (!latitude) {
+        Refuse(form, "North Lat: must be a number in decimal degrees.");
+        return std::nullopt;
+    }
+    return std::make_pair(*latitude, *longitude);
+}
+
+// The number at the start of the text, 0 when there is none; nothing only for a value
+// beyond the range of a double.
+std::optional<double> LeadingNumber(std::string_view text) {
+    try {
+        return NumericValue(text);
+    } catch (const RunTimeFailure&) {
+        return std::nullopt;
+    }
+}
+
+// The record the last choice from the list found, read afresh into LocBuffer, so that
+// the question names the location that will be changed. Refused when there is none:
+// nothing chosen since the file was opened, a name that matched nothing, or a record
+// deleted since.
+bool ReadCurrentRecord(frmSatellite& form, const char* action) {
+    MainWindowState& s = form.state();
+    if (NoLocationFile(form)) {
+        return false;
+    }
+    if (s.LocIndex >= 1 && s.LocIndex <= s.LocCount) {
+        LocationRecord record = s.LocFile->Read(s.LocIndex);
+        if (!IsDeletedLocation(record)) {
+            s.LocBuffer = std::move(record);
+            return true;
+        }
+    }
+    Refuse(form, "No location is chosen." + s.LineBreak + "Please choose the location to " +
+                     action + " from the list first.");
+    return false;
+}
+
+// Writes LocBuffer as record n. A failure is reported with the reason; the list then
+// shows what the file holds.
+bool WriteRecord(frmSatellite& form, int n) {
+    MainWindowState& s = form.state();
+    try {
+        s.LocFile->Write(n, s.LocBuffer);
+        s.LocCount = s.LocFile->Count();
+        return true;
+    } catch (const FileError& failure) {
+        Refuse(form, "The location could not be written to " + s.Settings.LocFileName + "." +
+                         s.LineBreak + failure.what());
+        form.LoadLocationCombo();
+        return false;
+    }
+}
+
+// Rewrites tarvo.ini; when that fails (and is reported) the settings in memory go back
+// to what the file still holds.
+bool SaveSettings(frmSatellite& form, const Settings& before) {
+    if (form.WriteINIFile()) {
+        return true;
+    }
+    form.state().Settings = before;
+    return false;
+}
+
+// The record Add writes a location named `name` into, from one read of the whole file:
+// the highest-numbered deleted record or a new one at the end. Nothing, after the
+// message, when a record has that name or the file is full. LocBuffer ends as the last
+// record the scan read.
+std::optional<int> RecordForNewLocation(frmSatellite& form, const std::string& name) {
+    MainWindowState& s = form.state();
+    const std::vector<LocationRecord> records = s.LocFile->ReadAll();
+    const AddPlace place = FindAddPlace(records, name);
+    if (!records.empty()) {
+        const bool stopped = place.kind == AddPlace::Kind::Duplicate;
+        s.LocBuffer =
+            stopped ? records[static_cast<std::size_t>(place.record) - 1] : records.back();
+    }
+    switch (place.kind) {
+        case AddPlace::Kind::Duplicate:
+            form.Duplicate();
+            return std::nullopt;
+        case AddPlace::Kind::Full:
+            Refuse(form, "The location file is full: it holds 32767 locations and none is free." +
+                             s.LineBreak + "Delete a location or start a new location file.");
+            return std::nullopt;
+        case AddPlace::Kind::Reuse:
+        case AddPlace::Kind::Append:
+            break;
+    }
+    return place.record;
+}
+
+// The location just written, selected in the list and shown.
+void ShowLocation(frmSatellite& form, const std::string& name) {
+    form.LoadLocationCombo();
+    form.cboLocations->setText(name);
+    form.cboLocations_Click();
+}
+
+}  // namespace
+
+void frmSatellite::cmdSaveLocation_Click() {
+    mnuAddLocation_Click();
+}
+
+void frmSatellite::mnuAddLocation_Click() {
+    MainWindowState& s = state_;
+    if (NameTooLong(*this)) {
+        return;
+    }
+    Calculate();
+    const std::string name = TrimSpaces(cboLocations->text());
+    if (NoLocationFile(*this) || NameIsDeletionMark(*this, name)) {
+        return;
+    }
+
+    const std::optional<int> record = RecordForNewLocation(*this, name);
+    if (!record) {
+        return;
+    }
+    // Only a text that is a number as a whole is stored as a coordinate.
+    const auto coordinates = ReadCoordinates(*this, StrictNumericValue);
+    if (!coordinates) {
+        return;
+    }
+    s.LocBuffer =
+        LocationRecord{FixedWidth(name, kLocNameWidth), coordinates->first, coordinates->second};
+    if (!WriteRecord(*this, *record)) {
+        return;
+    }
+    ShowLocation(*this, name);
+    cmdSaveLocation->setEnabled(false);
+    s.Updating = 0;
+}
+
+void frmSatellite::mnuSaveLocation_Click() {
+    MainWindowState& s = state_;
+    if (NameTooLong(*this) || !ReadCurrentRecord(*this, "change")) {
+        return;
+    }
+    if (!Ask(*this,
+             "You are about to make permanent changes to " + TrimSpaces(s.LocBuffer.LocName) + "." +
+                 s.ConfirmText,
+             MsgIcon::None)) {
+        return;
+    }
+    // The location may keep its own name; another record's is refused.
+    const std::string name = TrimSpaces(cboLocations->text());
+    if (FindNameElsewhere(s.LocNames, name, s.LocIndex) != 0) {
+        Duplicate();
+        return;
+    }
+    if (NameIsDeletionMark(*this, name)) {
+        return;
+    }
+    const bool isDefault = FixedWidth(s.LocBuffer.LocName, kLocNameWidth) ==
+                           FixedWidth(s.Settings.DefaultLocName, kDefaultLocNameWidth);
+    Calculate();
+    const auto coordinates = ReadCoordinates(*this, LeadingNumber);
+    if (!coordinates) {
+        return;
+    }
+    s.LocBuffer =
+        LocationRecord{FixedWidth(name, kLocNameWidth), coordinates->first, coordinates->second};
+    if (!WriteRecord(*this, s.LocIndex)) {
+        return;
+    }
+    if (isDefault) {
+        // The default keeps its coordinates; only its name follows the change.
+        const Settings before = s.Settings;
+        s.Settings.DefaultLocName = FixedWidth(name, kDefaultLocNameWidth);
+        SaveSettings(*this, before);
+    }
+    ShowLocation(*this, name);
+}
+
+void frmSatellite::mnuDeleteLocation_Click() {
+    MainWindowState& s = state_;
+    if (!ReadCurrentRecord(*this, "delete")) {
+        return;
+    }
+    // The stored name as it is, all 50 characters.
+    if (!Ask(*this, "You are about to delete the location: " + s.LocBuffer.LocName + s.ConfirmText,
+             MsgIcon::Question)) {
+        return;
+    }
+    // The default is recognised by the name in the box, whichever record is deleted.
+    const std::string shown = TrimSpaces(cboLocations->text());
+    if (shown == TrimSpaces(s.Settings.DefaultLocName) &&
+        Ask(*this,
+            shown + " is your default location," + s.LineBreak +
+                "do you want the default location cleared?",
+            MsgIcon::Question)) {
+        const Settings before = s.Settings;
+        s.Settings.DefaultLocName = std::string(kDefaultLocNameWidth, ' ');
+        s.Settings.DefaultLocLat = 0;
+        s.Settings.DefaultLocLong = 0;
+        SaveSettings(*this, before);
+    }
+    s.LocBuffer = DeletedLocationRecord();
+    if (!WriteRecord(*this, s.LocIndex)) {
+        return;
+    }
+    LoadLocationCombo();
+    Calculate();
+}
+
+void frmSatellite::mnuLocationDefault_Click() {
+    MainWindowState& s = state_;
+    // Whatever the boxes hold: no check that the name is in the file.
+    const auto coordinates = ReadCoordinates(*this, LeadingNumber);
+    if (!coordinates) {
+        return;
+    }
+    const Settings before = s.Settings;
+    s.Settings.DefaultLocName = FixedWidth(cboLocations->text(), kDefaultLocNameWidth);
+    s.Settings.DefaultLocLong = coordinates->second;
+    s.Settings.DefaultLocLat = coordinates->first;
+    if (!SaveSettings(*this, before)) {
+        return;  // reported; the default stays what the file says
+    }
+    platform_.messageBox(TrimSpaces(s.Settings.DefaultLocName) + " is now your default location.",
+                         MsgButtons::Ok, MsgIcon::None, s.MsgTitle);
+}
+
+}  // namespace tarvo

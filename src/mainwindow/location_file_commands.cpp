@@ -1,0 +1,170 @@
+// The location file commands of the File menu: start a new location file (or take over
+// an existing one to add to it), open one, save the current one under another name.
+//
+// Each command asks everything first and only then touches files, in an order that
+// cannot leave the program without a location file: the chosen file is opened (for
+// Save As, copied and then opened) while the current one stays open, tarvo.ini is
+// rewritten to name it, and only then does it replace the current one. A step that
+// fails is reported with the file and the reason, and everything stays as it was.
+
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "catalogue/file_error.h"
+#include "catalogue/location_file.h"
+#include "catalogue/whole_file.h"
+#include "mainwindow/file_dialog.h"
+#include "mainwindow/frm_satellite.h"
+#include "platform/combo_box.h"
+#include "platform/platform_services.h"
+#include "platform/text_box.h"
+
+namespace tarvo {
+
+namespace {
+
+void Report(frmSatellite& form, const std::string& text) {
+    form.platform().messageBox(text, MsgButtons::Ok, MsgIcon::Exclamation, form.state().MsgTitle);
+}
+
+// OK/Cancel with the exclamation icon; true for OK.
+bool Confirm(frmSatellite& form, const std::string& text) {
+    return form.platform().messageBox(text, MsgButtons::OkCancel, MsgIcon::Exclamation,
+                                      form.state().MsgTitle) == MsgAnswer::Ok;
+}
+
+// What a failed step tells besides its reason: which file is still the current one.
+std::string StillCurrent(const MainWindowState& s) {
+    if (!s.LocFile) {
+        return {};
+    }
+    return s.LineBreak + s.Settings.LocFileName + " is still the current location file.";
+}
+
+// Makes `path` the current location file: opens it (a missing file is created empty),
+// names it in tarvo.ini, then closes the old one. Any failure is reported, and the old
+// file stays open and current with the settings naming it.
+bool MakeCurrent(frmSatellite& form, const std::string& path) {
+    MainWindowState& s = form.state();
+    std::optional<LocationFile> opened;
+    try {
+        opened.emplace(path);
+    } catch (const FileError& failure) {
+        Report(form, "The location file " + path + " could not be opened." + s.LineBreak +
+                         failure.what() + StillCurrent(s));
+        return false;
+    }
+    const Settings before = s.Settings;
+    s.Settings.LocFileName = path;
+    if (!form.WriteINIFile()) {  // reported
+        s.Settings = before;
+        return false;
+    }
+    s.LocFile = std::move(opened);  // the old file closes here
+    s.LocCount = s.LocFile->Count();
+    return true;
+}
+
+}  // namespace
+
+// The newly current file on screen: its last live location chosen and shown, or, when
+// it holds none, an empty list and name with both coordinates 0. No location is the
+// current one of the location commands until one is chosen.
+void frmSatellite::ShowNewLocationFile() {
+    MainWindowState& s = state_;
+    s.LocIndex = 0;
+    if (s.LocCount > 0) {
+        LoadLocationCombo();
+        for (int n = s.LocCount; n >= 1; --n) {
+            if (const auto& name = s.LocNames.Name(n)) {
+                cboLocations->setText(*name);
+                cboLocations_Click();
+                return;
+            }
+        }
+        // Every record is deleted: the names, none of which a search finds, stay.
+    } else {
+        s.LocNames = LocationNames();
+    }
+    cboLocations->clear();
+    txtLatitude->setText("0");
+    txtLongitude->setText("0");
+    Calculate();
+}
+
+void frmSatellite::mnuNewLocFile_Click() {
+    MainWindowState& s = state_;
+    const auto chosen =
+        ChooseFile(platform_, s, FileDialogRequest::Kind::Open, kLocationFileFilter);
+    if (!chosen) {
+        return;
+    }
+    // An existing file is taken over as it is: its records stay and new ones join them.
+    if (chosen->exists &&
+        !Confirm(*this, chosen->path + " already exists." + s.LineBreak +
+                            "This operation will append the existing file." + s.ConfirmText)) {
+        return;
+    }
+    if (MakeCurrent(*this, chosen->path)) {
+        ShowNewLocationFile();
+    }
+}
+
+void frmSatellite::mnuOpenLocFile_Click() {
+    MainWindowState& s = state_;
+    const auto chosen =
+        ChooseFile(platform_, s, FileDialogRequest::Kind::Open, kLocationFileFilter);
+    if (!chosen) {
+        return;
+    }
+    if (!chosen->exists) {
+        // Either button ends the command.
+        platform_.messageBox("Cannot find: " + chosen->path, MsgButtons::OkCancel,
+                             MsgIcon::Exclamation, s.MsgTitle);
+        return;
+    }
+    if (MakeCurrent(*this, chosen->path)) {
+        ShowNewLocationFile();
+    }
+}
+
+void frmSatellite::mnuSaveLocFileAs_Click() {
+    MainWindowState& s = state_;
+    if (!s.LocFile) {
+        Report(*this, "No location file is open, so there is nothing to save.");
+        return;
+    }
+    const auto chosen =
+        ChooseFile(platform_, s, FileDialogRequest::Kind::Save, kLocationFileFilter);
+    if (!chosen) {
+        return;
+    }
+    // A current file named without its folder counts as any file of that name.
+    const std::string& current = s.Settings.LocFileName;
+    if (current == chosen->fileTitle || current == chosen->path) {
+        Report(*this, "You cannot copy the file on to itself!");
+        return;
+    }
+    if (chosen->exists &&
+        !Confirm(*this, chosen->path + " already exists." + s.LineBreak +
+                            "This operation will overwite the existing file." + s.ConfirmText)) {
+        return;
+    }
+    // The copy replaces an existing file only once it is complete.
+    try {
+        CopyWholeFile(current, chosen->path);
+    } catch (const FileWriteError& failure) {
+        Report(*this, "The file " + chosen->path + " could not be written." + s.LineBreak +
+                          failure.what() + StillCurrent(s));
+        return;
+    } catch (const FileError& failure) {
+        Report(*this, "The location file " + current + " could not be read." + s.LineBreak +
+                          failure.what() + StillCurrent(s));
+        return;
+    }
+    // The copy holds the same records: the list and the location shown stay.
+    MakeCurrent(*this, chosen->path);
+}
+
+}  // namespace tarvo

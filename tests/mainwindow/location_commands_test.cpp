@@ -1,0 +1,310 @@
+#include <QPushButton>
+#include <string>
+#include <vector>
+
+#include "file_size_limit.h"
+#include "location_fixture.h"
+
+namespace tarvo::testing {
+namespace {
+
+const std::string kConfirm = "\n\rDo you really want to do that?";
+
+class LocationCommandsTest : public LocationFixture {};
+
+TEST_F(LocationCommandsTest, AddToAnEmptyFileStoresTheConvertedPosition) {
+    OpenBytes("");
+    // Degrees, minutes and seconds: the calculation turns them into decimal degrees first.
+    Type("Ridge road", "40 30 0", "100 15 0");
+    EXPECT_TRUE(form->cmdSaveLocation->isEnabled());
+    form->cmdSaveLocation->click();
+
+    EXPECT_EQ(FileBytes(), LocationFileBytes({Loc("Ridge road", 40.5, 100.25)}));
+    EXPECT_EQ(form->state().LocCount, 1);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"Ridge road"});
+    // The new location is chosen and shown, with its look angles.
+    EXPECT_EQ(form->cboLocations->text(), "Ridge road");
+    EXPECT_EQ(form->txtLatitude->text(), "40.5");
+    EXPECT_EQ(form->txtLongitude->text(), "100.25");
+    EXPECT_NE(form->txtAzimuth->text(), "");
+    EXPECT_EQ(form->state().LocIndex, 1);
+    EXPECT_FALSE(form->cmdSaveLocation->isEnabled());
+    EXPECT_EQ(form->state().Updating, 0);
+    EXPECT_TRUE(platform.messages().empty());
+}
+
+TEST_F(LocationCommandsTest, AddReusesTheHighestDeletedRecord) {
+    const LocationRecord gone = DeletedLocationRecord();
+    Open({Loc("A", 1, 1), gone, Loc("C", 3, 3), Loc("D", 4, 4), gone, Loc("F", 6, 6)});
+    Type("Quay", "51", "2");
+    form->mnuAddLocation->trigger();
+    EXPECT_EQ(FileBytes(), LocationFileBytes({Loc("A", 1, 1), gone, Loc("C", 3, 3), Loc("D", 4, 4),
+                                              Loc("Quay", 51, 2), Loc("F", 6, 6)}));
+    EXPECT_EQ(form->state().LocCount, 6);
+    EXPECT_EQ(form->state().LocIndex, 5);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"A", "C", "D", "F", "Quay"}));
+}
+
+// The name rules of Add: 50 characters as typed, blanks counted; stored and compared
+// without surrounding blanks, letter case counting.
+TEST_F(LocationCommandsTest, AddNameRules) {
+    const std::string name49(49, 'n');
+    const struct {
+        std::string typed;
+        std::string message;  // empty: the location is added as record 2
+        std::string stored;
+    } cases[] = {
+        {"  Quay ", "Duplicate names not allowed!", ""},
+        {"Yard", "Duplicate names not allowed!", ""},  // met after the free record 2
+        {"QUAY", "", "QUAY"},
+        {" " + name49, "", name49},  // 50 characters with the blank
+        {" " + name49 + " ", "Location name cannot exceed 50 characters", ""},
+        {std::string(51, 'x'), "Location name cannot exceed 50 characters", ""},
+        {"", "", ""},  // a blank name is stored as one
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("typed \"" + c.typed + "\"");
+        const std::vector<LocationRecord> before = {Loc("Quay", 50, 1), DeletedLocationRecord(),
+                                                    Loc("Yard", 52, 3)};
+        Open(before);
+        platform.clearRecords();
+        Type(c.typed, "51", "2");
+        form->mnuAddLocation->trigger();
+        if (c.message.empty()) {
+            EXPECT_EQ(FileBytes(), LocationFileBytes({before[0], Loc(c.stored, 51, 2), before[2]}));
+            EXPECT_TRUE(platform.messages().empty());
+        } else {
+            EXPECT_EQ(FileBytes(), LocationFileBytes(before));
+            ASSERT_EQ(platform.messages().size(), 1u);
+            EXPECT_EQ(platform.lastMessage().text, c.message);
+            EXPECT_EQ(platform.lastMessage().icon,
+                      c.message[0] == 'D' ? MsgIcon::None : MsgIcon::Exclamation);
+        }
+    }
+    ExpectAllScripted();
+}
+
+// Add refuses what it cannot store as a whole; nothing is written.
+TEST_F(LocationCommandsTest, AddRefusals) {
+    const std::string lat = "North Lat: must be a number in decimal degrees.";
+    const std::string lon = "West Long: must be a number in decimal degrees.";
+    const struct {
+        const char* what;
+        std::string satellite, name, latitude, longitude, message;
+    } cases[] = {
+        {"empty latitude", "100", "Pier", "", "2", lat},
+        {"left in degrees, minutes, seconds", "", "Pier", "40 30 15", "2", lat},
+        {"junk after the number", "", "Pier", "51", "12abc", lon},
+        {"both bad: longitude first", "100", "Pier", "x", "y", lon},
+        {"the deletion mark as name", "100", "\xFF", "51", "2",
+         "\"\xFF\" cannot be used as a location name."},
+    };
+    const std::vector<LocationRecord> before = {Loc("Quay", 50, 1)};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Open(before);
+        form->cboSatLong->setText(c.satellite);
+        platform.clearRecords();
+        Type(c.name, c.latitude, c.longitude);
+        form->mnuAddLocation->trigger();
+        EXPECT_EQ(FileBytes(), LocationFileBytes(before));
+        EXPECT_EQ(form->state().LocCount, 1);
+        ASSERT_EQ(platform.messages().size(), 1u);
+        EXPECT_EQ(platform.lastMessage().text, c.message);
+        EXPECT_EQ(platform.lastMessage().buttons, MsgButtons::Ok);
+        EXPECT_EQ(platform.lastMessage().icon, MsgIcon::Exclamation);
+        EXPECT_EQ(platform.lastMessage().title, "SNG Tarvo");
+    }
+}
+
+TEST_F(LocationCommandsTest, AddToAFullFileIsRefused) {
+    const std::string full =
+        LocationFileBytes(std::vector<LocationRecord>(32767, Loc("Depot", 1, 1)));
+    OpenBytes(full);
+    Type("Yard", "51", "2");
+    form->mnuAddLocation->trigger();
+    EXPECT_EQ(FileBytes(), full);
+    EXPECT_EQ(form->state().LocCount, 32767);
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.lastMessage().text.rfind("The location file is full", 0), 0u);
+}
+
+TEST_F(LocationCommandsTest, AFailedRecordWriteIsReported) {
+    const std::vector<LocationRecord> before = {Loc("Quay", 50, 1), Loc("Yard", 52, 3)};
+    Open(before);
+    Type("Pier", "51", "2");
+    {
+        FileSizeLimit limit(132);  // no room for a third record
+        form->mnuAddLocation->trigger();
+    }
+    EXPECT_EQ(FileBytes(), LocationFileBytes(before));
+    EXPECT_EQ(form->state().LocCount, 2);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Quay", "Yard"}));
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.lastMessage().text,
+              "The location could not be written to sites.loc.\n\rFile too large");
+}
+
+TEST_F(LocationCommandsTest, SaveChangesUnderTheOwnNameOrAnother) {
+    const std::vector<LocationRecord> before = {Loc("Depot", 52.25, 1.5), Loc("Yard", 40, 100)};
+    Open(before);
+    Choose("Depot");
+    // Only the latitude edited: the name goes from the box and is typed again.
+    form->txtLatitude->setText("52.5");
+    EXPECT_EQ(form->cboLocations->text(), "");
+    form->cboLocations->setText("Depot");
+
+    platform.queueAnswer(MsgAnswer::No);
+    form->mnuSaveLocation->trigger();
+    EXPECT_EQ(FileBytes(), LocationFileBytes(before));
+
+    platform.queueAnswer(MsgAnswer::Yes);
+    form->mnuSaveLocation->trigger();
+    EXPECT_EQ(FileBytes(), LocationFileBytes({Loc("Depot", 52.5, 1.5), before[1]}));
+    EXPECT_EQ(form->cboLocations->text(), "Depot");
+    EXPECT_EQ(form->txtLatitude->text(), "52.5");
+    EXPECT_EQ(form->state().LocIndex, 1);
+
+    // Another record's name is refused.
+    form->cboLocations->setText("Yard");
+    platform.queueAnswer(MsgAnswer::Yes);
+    form->mnuSaveLocation->trigger();
+    EXPECT_EQ(FileBytes(), LocationFileBytes({Loc("Depot", 52.5, 1.5), before[1]}));
+
+    const auto& messages = platform.messages();
+    ASSERT_EQ(messages.size(), 4u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(messages[i].text, "You are about to make permanent changes to Depot." + kConfirm);
+        EXPECT_EQ(messages[i].buttons, MsgButtons::YesNo);
+        EXPECT_EQ(messages[i].icon, MsgIcon::None);
+    }
+    EXPECT_EQ(messages[3].text, "Duplicate names not allowed!");
+    ExpectAllScripted();
+}
+
+TEST_F(LocationCommandsTest, SaveChangesOfTheDefaultRenamesItInTheSettings) {
+    form->state().Settings.DefaultLocName = Field50("Depot");
+    form->state().Settings.DefaultLocLat = 52;
+    form->state().Settings.DefaultLocLong = 1;
+    Open({Loc("Yard", 40, 100), Loc("Depot", 52.25, 1.5)});
+    Choose("Depot");
+    form->cboLocations->setText(" Depot North ");
+    form->txtLongitude->setText("1.75");
+    platform.queueAnswer(MsgAnswer::Yes);
+    form->mnuSaveLocation->trigger();
+
+    EXPECT_EQ(FileBytes(),
+              LocationFileBytes({Loc("Yard", 40, 100), Loc("Depot North", 52.25, 1.75)}));
+    const Settings ini = IniOnDisk();
+    EXPECT_EQ(ini.DefaultLocName, Field50("Depot North"));
+    EXPECT_EQ(ini.DefaultLocLat, 52);  // the old default coordinates
+    EXPECT_EQ(ini.DefaultLocLong, 1);
+    EXPECT_EQ(ini.LocFileName, "sites.loc");
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Depot North", "Yard"}));
+    EXPECT_EQ(form->cboLocations->text(), "Depot North");
+}
+
+TEST_F(LocationCommandsTest, DeleteKeepsTheFileLengthAndAsksAboutTheDefault) {
+    for (const MsgAnswer clear : {MsgAnswer::Yes, MsgAnswer::No}) {
+        SCOPED_TRACE(clear == MsgAnswer::Yes ? "cleared" : "kept");
+        Settings& settings = form->state().Settings;
+        settings.DefaultLocName = Field50("Yard");
+        settings.DefaultLocLat = 40;
+        settings.DefaultLocLong = 100;
+        WriteSettingsFile(settings, "tarvo.ini");
+        Open({Loc("Depot", 52.25, 1.5), Loc("Yard", 40, 100), Loc("Quay", 50, 1)});
+        platform.clearRecords();
+        Choose("Yard");
+        platform.queueAnswer(MsgAnswer::Yes);
+        platform.queueAnswer(clear);
+        form->mnuDeleteLocation->trigger();
+
+        EXPECT_EQ(FileBytes(), LocationFileBytes({Loc("Depot", 52.25, 1.5), DeletedLocationRecord(),
+                                                  Loc("Quay", 50, 1)}));
+        EXPECT_EQ(form->state().LocCount, 3);
+        EXPECT_EQ(form->state().LocIndex, 2);  // still the deleted record
+        EXPECT_EQ(Entries(), (std::vector<std::string>{"Depot", "Quay"}));
+        EXPECT_EQ(form->txtLatitude->text(), "");
+        EXPECT_EQ(form->txtAzimuth->text(), "");
+
+        const auto& messages = platform.messages();
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_EQ(messages[0].text,
+                  "You are about to delete the location: " + Field50("Yard") + kConfirm);
+        EXPECT_EQ(messages[1].text,
+                  "Yard is your default location,\n\rdo you want the default location cleared?");
+        for (const auto& message : messages) {
+            EXPECT_EQ(message.buttons, MsgButtons::YesNo);
+            EXPECT_EQ(message.icon, MsgIcon::Question);
+        }
+        const Settings ini = IniOnDisk();
+        EXPECT_EQ(ini.DefaultLocName,
+                  clear == MsgAnswer::Yes ? std::string(50, ' ') : Field50("Yard"));
+        EXPECT_EQ(ini.DefaultLocLat, clear == MsgAnswer::Yes ? 0 : 40);
+        EXPECT_EQ(ini.DefaultLocLong, clear == MsgAnswer::Yes ? 0 : 100);
+    }
+    ExpectAllScripted();
+}
+
+TEST_F(LocationCommandsTest, SetDefaultStoresWhatTheBoxesHold) {
+    OpenBytes("");
+    Type("", "40.5", "abc");
+    form->mnuLocationDefault->trigger();
+    const Settings ini = IniOnDisk();
+    EXPECT_EQ(ini.DefaultLocName, std::string(50, ' '));
+    EXPECT_EQ(ini.DefaultLocLat, 40.5);
+    EXPECT_EQ(ini.DefaultLocLong, 0);
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.lastMessage().text, " is now your default location.");
+    EXPECT_EQ(platform.lastMessage().buttons, MsgButtons::Ok);
+    EXPECT_EQ(platform.lastMessage().icon, MsgIcon::None);
+
+    Type("Harbour gate", "41", "101");
+    form->mnuLocationDefault->trigger();
+    EXPECT_EQ(IniOnDisk().DefaultLocName, Field50("Harbour gate"));
+    EXPECT_EQ(platform.lastMessage().text, "Harbour gate is now your default location.");
+}
+
+// Save Changes and Delete need a location chosen from the list: never is record 0
+// written, nor a stray record past the end, nor a deleted record again.
+TEST_F(LocationCommandsTest, NoCurrentLocationIsRefused) {
+    // " Pier" is listed as "Pier", which then matches no record.
+    const std::vector<LocationRecord> before = {Loc("Depot", 52.25, 1.5), Loc(" Pier", 50, 1),
+                                                Loc("Yard", 40, 100)};
+    const std::vector<LocationRecord> yardDeleted = {before[0], before[1], DeletedLocationRecord()};
+    enum class Setup { JustOpened, NothingMatched, AlreadyDeleted };
+    for (const Setup setup : {Setup::JustOpened, Setup::NothingMatched, Setup::AlreadyDeleted}) {
+        for (const bool remove : {false, true}) {
+            SCOPED_TRACE(static_cast<int>(setup) * 2 + remove);
+            form->state().LocIndex = 0;
+            Open(before);
+            if (setup == Setup::NothingMatched) {
+                Choose("Pier");
+                EXPECT_EQ(form->state().LocIndex, 4);
+            } else if (setup == Setup::AlreadyDeleted) {
+                Choose("Yard");
+                platform.queueAnswer(MsgAnswer::Yes);
+                form->mnuDeleteLocation->trigger();
+            }
+            const std::string expected = FileBytes();
+            EXPECT_EQ(expected,
+                      LocationFileBytes(setup == Setup::AlreadyDeleted ? yardDeleted : before));
+            form->cboLocations->setText("Yard");
+            form->txtLatitude->setText("45");
+            form->txtLongitude->setText("90");
+            platform.clearRecords();
+            (remove ? form->mnuDeleteLocation : form->mnuSaveLocation)->trigger();
+
+            EXPECT_EQ(FileBytes(), expected);
+            ASSERT_EQ(platform.messages().size(), 1u);
+            EXPECT_EQ(platform.lastMessage().text,
+                      std::string("No location is chosen.\n\rPlease choose the location to ") +
+                          (remove ? "delete" : "change") + " from the list first.");
+            EXPECT_EQ(platform.lastMessage().icon, MsgIcon::Exclamation);
+        }
+    }
+    ExpectAllScripted();
+}
+
+}  // namespace
+}  // namespace tarvo::testing
