@@ -198,16 +198,16 @@ TEST(WholeFile, CopyMakesAWholeCopyOrNone) {
     const std::string bytes = std::string("\xFF") + std::string(49, ' ') + std::string(16, '\0') +
                               "Depot" + std::string(45, ' ') + std::string(16, '\x01');
     const std::string source = folder.Name("sites.loc");
-    PutBytes(source, bytes);
+    WriteBytes(source, bytes);
 
     CopyWholeFile(source, folder.Name("copy.loc"));
-    EXPECT_EQ(GetBytes(folder.Name("copy.loc")), bytes);
-    EXPECT_EQ(GetBytes(source), bytes);
+    EXPECT_EQ(ReadBytes(folder.Name("copy.loc")), bytes);
+    EXPECT_EQ(ReadBytes(source), bytes);
 
     // An existing target is replaced whole.
-    PutBytes(folder.Name("old.loc"), std::string(660, 'x'));
+    WriteBytes(folder.Name("old.loc"), std::string(660, 'x'));
     CopyWholeFile(source, folder.Name("old.loc"));
-    EXPECT_EQ(GetBytes(folder.Name("old.loc")), bytes);
+    EXPECT_EQ(ReadBytes(folder.Name("old.loc")), bytes);
     EXPECT_EQ(FilesIn(folder.path()), 3);
 
     // A source that cannot be read leaves the target alone.
@@ -217,7 +217,7 @@ TEST(WholeFile, CopyMakesAWholeCopyOrNone) {
     } catch (const FileOpenError& error) {
         EXPECT_STREQ(error.what(), "No such file or directory");
     }
-    EXPECT_EQ(GetBytes(folder.Name("old.loc")), bytes);
+    EXPECT_EQ(ReadBytes(folder.Name("old.loc")), bytes);
 
     // A target that cannot be written: a folder, or a folder that is not there.
     fs::create_directory(folder.path() / "sub.loc");
@@ -229,7 +229,7 @@ TEST(WholeFile, CopyMakesAWholeCopyOrNone) {
         EXPECT_STREQ(error.what(), "No such file or directory");
     }
     EXPECT_EQ(FilesIn(folder.path()), 4);  // no part-copy left behind
-    EXPECT_EQ(GetBytes(source), bytes);
+    EXPECT_EQ(ReadBytes(source), bytes);
 }
 
 }  // namespace
