@@ -28,3 +28,13 @@ function(tarvo_add_test name)
     endif()
     set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}" ENVIRONMENT "${env}")
 endfunction()
+
+# tarvo_add_scaled_run(name FILTER)
+# Runs the window tests FILTER of the test program `name` once more at a device scale of
+# 2, as on a high-density screen: layouts in logical pixels, twips and fonts must come
+# out the same, pictures at the screen's resolution.
+function(tarvo_add_scaled_run name filter)
+    add_test(NAME ${name}_scale2 COMMAND ${name} --gtest_filter=${filter})
+    set_tests_properties(${name}_scale2 PROPERTIES LABELS "form;hidpi"
+        ENVIRONMENT "LANG=C.UTF-8;QT_QPA_PLATFORM=offscreen;QT_SCALE_FACTOR=2")
+endfunction()

@@ -2,16 +2,16 @@
 // one argument; the program starts it on tarvo.hlp without waiting for it.
 
 #include <QApplication>
-#include <QIcon>
 #include <QMessageBox>
 #include <QStringList>
 
 #include "dialogs/help_window.h"
+#include "platform/picture.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("SNG Tarvo Help"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tarvo/tarvo-48.png")));
+    QApplication::setWindowIcon(tarvo::ProgramIcon());
 
     const QStringList arguments = QApplication::arguments();
     const QString document = arguments.size() > 1 ? arguments.at(1) : QString();

@@ -2,12 +2,12 @@
 // No arguments; the program works in the current directory.
 
 #include <QApplication>
-#include <QIcon>
 
 #include "dialogs/frm_splash.h"
 #include "mainwindow/frm_satellite.h"
 #include "platform/control_font.h"
 #include "platform/handler.h"
+#include "platform/picture.h"
 #include "platform/platform_services.h"
 #include "platform/qt_platform.h"
 
@@ -17,12 +17,7 @@ int main(int argc, char* argv[]) {
     // Menus, message boxes and dialogs in the controls' font, whatever the machine's
     // font configuration would pick.
     QApplication::setFont(tarvo::ControlFont());
-    QIcon icon;
-    for (const char* file :
-         {":/tarvo/tarvo.png", ":/tarvo/tarvo-48.png", ":/tarvo/tarvo-256.png"}) {
-        icon.addFile(QString::fromLatin1(file));
-    }
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(tarvo::ProgramIcon());
 
     tarvo::QtPlatform platform;
     tarvo::frmSatellite window(platform);

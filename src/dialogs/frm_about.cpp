@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QPalette>
-#include <QPixmap>
 #include <QPushButton>
 #include <string>
 
@@ -12,6 +11,7 @@
 #include "dialogs/placed_controls.h"
 #include "platform/handler.h"
 #include "platform/label.h"
+#include "platform/picture.h"
 #include "platform/twips.h"
 
 namespace tarvo {
@@ -43,7 +43,7 @@ frmAbout::frmAbout(QWidget* parent) : QWidget(parent, Qt::Window) {
     imgLogo = new QLabel(this);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setGeometry(TwipsRect(120, 240, 750, 750));
-    imgLogo->setPixmap(QPixmap(QStringLiteral(":/tarvo/logo.png")));
+    imgLogo->setPixmap(Picture(QStringLiteral("logo")));
     imgLogo->setAccessibleName(QStringLiteral("SNG Tarvo logo"));
 
     lblTitle = PlaceLabel(this, "lblTitle", "S. N. G. TARVO", TwipsRect(1080, 240, 3375, 735));

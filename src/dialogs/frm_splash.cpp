@@ -6,7 +6,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -15,6 +14,7 @@
 #include "dialogs/placed_controls.h"
 #include "platform/handler.h"
 #include "platform/label.h"
+#include "platform/picture.h"
 #include "platform/twips.h"
 
 namespace tarvo {
@@ -41,7 +41,7 @@ frmSplash::frmSplash(std::function<void()> loadMainWindow, QWidget* parent)
     imgSplashGraphic = new QLabel(this);
     imgSplashGraphic->setObjectName(QStringLiteral("imgSplashGraphic"));
     imgSplashGraphic->setGeometry(TwipsRect(170, 120, 4650, 1500));
-    imgSplashGraphic->setPixmap(QPixmap(QStringLiteral(":/tarvo/splash.png")));
+    imgSplashGraphic->setPixmap(Picture(QStringLiteral("splash")));
     imgSplashGraphic->setAccessibleName(
         QStringLiteral("S.N.G. Tarvo: a satellite truck uplinking to a satellite"));
 

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPalette>
-#include <QPixmap>
 #include <QPushButton>
 #include <QStringList>
 #include <initializer_list>
@@ -17,6 +16,7 @@
 #include "platform/control_font.h"
 #include "platform/label.h"
 #include "platform/option_button.h"
+#include "platform/picture.h"
 #include "platform/text_box.h"
 #include "platform/twips.h"
 
@@ -161,7 +161,7 @@ void frmSatellite::BuildSatelliteFrame(QWidget* client) {
     imgSatTruck->setObjectName(QStringLiteral("imgSatTruck"));
     imgSatTruck->setGeometry(TwipsRect(5760, 0, 1815, 1275));
     imgSatTruck->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    imgSatTruck->setPixmap(QPixmap(QStringLiteral(":/tarvo/sattruck.png")));
+    imgSatTruck->setPixmap(Picture(QStringLiteral("sattruck")));
     imgSatTruck->setAccessibleName(QStringLiteral("Satellite truck"));
 }
 

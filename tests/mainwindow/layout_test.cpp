@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
@@ -163,6 +164,14 @@ TEST_F(LayoutTest, Lists) {
     EXPECT_EQ(form->cboLocations->itemText(2), "harbour");
     EXPECT_EQ(form->cboSatName->itemText(0), "harbour");
     EXPECT_EQ(form->cboSatName->itemText(2), "depot");
+}
+
+// The truck keeps its 113 x 85 logical pixels on every screen and is drawn at the
+// screen's resolution (twice as many pixels each way at a device scale of 2).
+TEST_F(LayoutTest, PictureFollowsTheScreen) {
+    const QPixmap truck = form->imgSatTruck->pixmap();
+    EXPECT_EQ(truck.deviceIndependentSize(), QSizeF(113, 85));
+    EXPECT_EQ(truck.devicePixelRatio(), qApp->devicePixelRatio());
 }
 
 std::vector<std::string> Names(const std::vector<QWidget*>& widgets) {
