@@ -27,7 +27,14 @@ TARVO_PROGRAM_PACKAGES=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     fonts-liberation fontconfig
 )
-# What the tests and benchmarks add (test.sh).
-TARVO_TEST_PACKAGES=(googletest libgtest-dev libgmock-dev libbenchmark-dev)
+# What the tests and benchmarks add (test.sh): GoogleTest and Google Benchmark; the
+# validators of the installed menu and software-centre entries; and for the run on a
+# real display an X server, keys sent through it, and the accessibility bus and its
+# Python client on a D-Bus session of the test's own.
+TARVO_TEST_PACKAGES=(
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    desktop-file-utils appstream
+    xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi
+)
 TARVO_BUILD_PACKAGES=("${TARVO_PROGRAM_PACKAGES[@]}" "${TARVO_TEST_PACKAGES[@]}")
 TARVO_FUZZ_PACKAGES=(clang libclang-rt-14-dev)

@@ -14,6 +14,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("SNG Tarvo"));
+    // The menu entry's file name, so that a desktop matches the windows to it.
+    QApplication::setDesktopFileName(QStringLiteral("org.example.SngTarvo"));
     // Menus, message boxes and dialogs in the controls' font, whatever the machine's
     // font configuration would pick.
     QApplication::setFont(tarvo::ControlFont());
