@@ -18,7 +18,9 @@ enum class LineEnd { Stay, NextLine };
 // usable width and height, text output, clearing and (printers) a new page.
 //
 // The position moves by widths and line heights taken from the measuring surface, in
-// the destination's current font.
+// the destination's current font. The width of a text that stays on the line is
+// measured only when the position after it is needed: a row's columns are each placed
+// at their own x, so their widths are never taken.
 class OutputDestination {
   public:
     explicit OutputDestination(TextMeasure& measure) : measure_(measure) {}
@@ -30,13 +32,13 @@ class OutputDestination {
     const std::string& FontName() const { return font_.name; }
     std::int16_t FontSize() const { return font_.size; }
     bool FontBold() const { return font_.bold; }
-    void SetFontName(std::string_view name) { font_.name = std::string(name); }
-    void SetFontSize(std::int16_t points) { font_.size = points; }
-    void SetFontBold(bool bold) { font_.bold = bold; }
+    void SetFontName(std::string_view name);
+    void SetFontSize(std::int16_t points);
+    void SetFontBold(bool bold);
 
-    float CurrentX() const { return x_; }
+    float CurrentX() const;
     float CurrentY() const { return y_; }
-    void SetCurrentX(float x) { x_ = x; }
+    void SetCurrentX(float x);
     void SetCurrentY(float y) { y_ = y; }
 
     // The usable drawing area, in twips.
@@ -67,10 +69,16 @@ class OutputDestination {
     TextMeasure& measure() const { return measure_; }
 
   private:
+    // Moves x past the text last output on the line, in the font it was output in.
+    void Advance() const;
+
     TextMeasure& measure_;
     FontSpec font_;
-    float x_ = 0;
+    mutable float x_ = 0;
     float y_ = 0;
+    // The text output last on the line, while x_ is still its left edge.
+    mutable std::string unmeasured_;
+    mutable bool advancePending_ = false;
 };
 
 }  // namespace tarvo

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QPushButton>
 
+#include "looklist/cached_text_measure.h"
 #include "looklist/frm_look_list.h"
 #include "looklist/qt_text_measure.h"
 #include "platform/check_box.h"
@@ -17,7 +18,9 @@
 namespace tarvo {
 
 frmSatellite::frmSatellite(PlatformServices& platform, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), measure_(std::make_unique<QtTextMeasure>()) {
+    : QMainWindow(parent),
+      platform_(platform),
+      measure_(std::make_unique<CachedTextMeasure>(std::make_unique<QtTextMeasure>())) {
     setObjectName(QStringLiteral("frmSatellite"));
     BuildLayout();
     BuildMenus();

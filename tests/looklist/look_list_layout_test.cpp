@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "fake_font.h"
+#include "looklist/cached_text_measure.h"
 #include "looklist/look_list_layout.h"
 #include "looklist/recording_destination.h"
 
@@ -145,6 +147,52 @@ TEST(RecordingDestination, PositionsMoveByWidthsAndLines) {
     EXPECT_EQ(out.Pages(), 1);
     EXPECT_FLOAT_EQ(out.CurrentX(), 0);
     EXPECT_FLOAT_EQ(out.CurrentY(), 0);
+}
+
+TEST(RecordingDestination, AWidthIsTakenInTheFontOfItsText) {
+    FakeFont font;
+    RecordingDestination out(font);
+    out.Print("AB", LineEnd::Stay);  // Arial 10: 200 wide
+    out.SetFontSize(12);
+    out.SetFontBold(true);
+    out.Print("C", LineEnd::Stay);  // 144 wide
+    EXPECT_FLOAT_EQ(out.Texts()[1].x, 200);
+    EXPECT_FLOAT_EQ(out.CurrentX(), 344);
+}
+
+// The fake font, counting the widths it is asked for.
+class CountingFont : public FakeFont {
+  public:
+    float TextWidth(const FontSpec& font, std::string_view text) override {
+        ++widths;
+        return FakeFont::TextWidth(font, text);
+    }
+    int widths = 0;
+};
+
+TEST(CachedTextMeasure, EachTextIsMeasuredOnceInEachFont) {
+    auto counting = std::make_unique<CountingFont>();
+    const CountingFont& surface = *counting;
+    CachedTextMeasure cached(std::move(counting));
+    const FontSpec heading{"Arial", 12, true};
+    const FontSpec row{"Arial", 10, false};
+
+    EXPECT_FLOAT_EQ(cached.TextWidth(heading, "SES-1"), 720);
+    EXPECT_FLOAT_EQ(cached.TextWidth(row, "SES-1"), 500);
+    EXPECT_FLOAT_EQ(cached.TextWidth(heading, "SES-1"), 720);
+    EXPECT_FLOAT_EQ(cached.TextWidth(row, "SES-1"), 500);
+    EXPECT_EQ(surface.widths, 2);
+    EXPECT_FLOAT_EQ(cached.LineHeight(row), 250);
+
+    // A font's widths are forgotten when it has too many: the memory stays bounded.
+    for (std::size_t i = 0; i < CachedTextMeasure::kWidthsPerFont; ++i) {
+        cached.TextWidth(row, std::to_string(i));
+    }
+    const int before = surface.widths;
+    EXPECT_FLOAT_EQ(cached.TextWidth(row, "SES-1"), 500);
+    EXPECT_EQ(surface.widths, before + 1);
+    EXPECT_FLOAT_EQ(cached.TextWidth(heading, "SES-1"), 720);
+    EXPECT_EQ(surface.widths, before + 1);
 }
 
 }  // namespace
