@@ -42,22 +42,26 @@ void frmSatellite::Calculate() {
         }
     }
 
-    // Each caption is decided with its quantity; a calculation that failed before a
-    // quantity leaves that caption as it was.
-    if (out.AzimuthReached()) {
-        lblAzimuth->setCaption(AzimuthCaption(out.azimuthAdjusted));
-    }
+    ShowResultCaptions(out.stage, out.azimuthAdjusted, out.elevationAdjusted);
     if (!out.Complete()) {
-        if (out.ElevationReached()) {
-            lblElevation->setCaption(ElevationCaption(out.elevationAdjusted));
-        }
         ClearResults();
         return;
     }
     txtAzimuth->setText(out.azimuth);
-    lblElevation->setCaption(ElevationCaption(out.elevationAdjusted));
     txtElevation->setText(out.elevation);
     txtRange->setText(out.range);
+}
+
+// Each caption is decided with its quantity; a calculation that failed before a
+// quantity leaves that caption as it was.
+void frmSatellite::ShowResultCaptions(CalculationStage reached, bool azimuthAdjusted,
+                                      bool elevationAdjusted) {
+    if (reached >= CalculationStage::FailedBeforeElevation) {
+        lblAzimuth->setCaption(AzimuthCaption(azimuthAdjusted));
+    }
+    if (reached >= CalculationStage::FailedBeforeRange) {
+        lblElevation->setCaption(ElevationCaption(elevationAdjusted));
+    }
 }
 
 void frmSatellite::ClearResults() {

@@ -29,6 +29,9 @@ class PlatformServices;
 class PrintJob;
 class TextBox;
 class OutputDestination;
+class LookListRowPass;
+struct RowPassStart;
+enum class CalculationStage;
 class TextMeasure;
 
 // The program's working window: the truck position, the chosen satellite, the three
@@ -144,8 +147,9 @@ class frmSatellite : public QMainWindow {
     // then shows the satellite shown before, found again by name, and recalculates.
     void Output();
 
-    // Puts row X into the satellite fields, calculates and writes the row.
-    void Output1(const std::int16_t& X);
+    // Calculates row X as the main window would with the row in its satellite fields
+    // (the pass keeps the writes into the fields) and writes the row.
+    void Output1(const std::int16_t& X, LookListRowPass& pass);
 
     // The look-list window while it is open, else nothing.
     frmLookList* LookListWindow() const { return lookList_.data(); }
@@ -293,10 +297,14 @@ class frmSatellite : public QMainWindow {
     void WritePrintedHeading();
     void BreakPageIfFull();
     void PrintLookList();
+    RowPassStart ReadRowPassStart() const;
+    void LeaveRowPass(const LookListRowPass& pass);
     std::unique_ptr<PrintJob> StartLookListJob(std::string& failed);
 
     // The result boxes emptied, range first (calculate.cpp).
     void ClearResults();
+    // The captions of the result boxes after a calculation that got as far as `reached`.
+    void ShowResultCaptions(CalculationStage reached, bool azimuthAdjusted, bool elevationAdjusted);
 
     // Satellite lists and files (satellite_lists.cpp, settings_file_io.cpp)
     void SelectListOrder(std::int16_t sortAlpha);

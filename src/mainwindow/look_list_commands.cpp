@@ -2,6 +2,7 @@
 // printed, and the rendering both share (font setters, centring, the name column, the
 // row pass and the row writer). The layout arithmetic lives in looklist/.
 
+#include <QLineEdit>
 #include <QObject>
 #include <QPushButton>
 #include <exception>
@@ -9,19 +10,41 @@
 
 #include "common/failure.h"
 #include "common/fixed_text.h"
-#include "common/number_text.h"
 #include "common/numeric_value.h"
 #include "looklist/frm_look_list.h"
 #include "looklist/look_list_layout.h"
 #include "looklist/printer_destination.h"
 #include "mainwindow/frm_satellite.h"
+#include "mainwindow/look_list_row_pass.h"
+#include "mainwindow/updating_guard.h"
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
 #include "platform/handler.h"
 #include "platform/platform_services.h"
+#include "platform/qt_text.h"
 #include "platform/text_box.h"
 
 namespace tarvo {
+
+namespace {
+
+// A box as the row pass finds it.
+BoxText ReadBox(const QLineEdit& box) {
+    const QString shown = box.text();
+    BoxText read{FromQString(shown)};
+    read.exact = ToQString(read.text) == shown;
+    return read;
+}
+
+// The writes that leave a box as a whole series of writes left it.
+template <class Box>
+void Replay(Box& box, const TextWrites& writes) {
+    for (const std::string_view text : writes.Replay()) {
+        box.setText(text);
+    }
+}
+
+}  // namespace
 
 void frmSatellite::WireLookList() {
     chkLookList->onClick([this] { chkLookList_Click(); });
@@ -123,10 +146,15 @@ void frmSatellite::WriteColumnHeader(std::int16_t x0) {
     out.Print("Elevation", LineEnd::NextLine);
 }
 
+// The rows are calculated without being shown one by one in the satellite fields; the
+// fields are then left as showing every row would have left them, and the satellite
+// shown before is shown again and recalculated.
 void frmSatellite::Output() {
     MainWindowState& s = state_;
     const std::string shown = TrimSpaces(cboSatName->text());
-    const auto restore = [this, &shown] {
+    LookListRowPass pass(ReadRowPassStart());
+    const auto restore = [this, &shown, &pass] {
+        LeaveRowPass(pass);
         cboSatName->setText(shown);
         GetSatLong();
         Calculate();
@@ -141,7 +169,7 @@ void frmSatellite::Output() {
                                      : k < s.SatOrder.size() ? s.SatOrder[k]
                                                              : std::int16_t{0};
             if (row >= 1 && row <= last && s.SatelliteTable.Row(row).SatLook == 1) {
-                Output1(row);
+                Output1(row, pass);
             }
         }
     } catch (...) {
@@ -151,12 +179,10 @@ void frmSatellite::Output() {
     restore();
 }
 
-void frmSatellite::Output1(const std::int16_t& X) {
+void frmSatellite::Output1(const std::int16_t& X, LookListRowPass& pass) {
     MainWindowState& s = state_;
-    const SatelliteRecord row = s.SatelliteTable.Row(X);
-    cboSatName->setText(row.SatName);
-    cboSatLong->setText(NumberText(row.SatLong));
-    Calculate();
+    const SatelliteRecord& row = s.SatelliteTable.Row(X);
+    pass.Calculate(row);
 
     const bool printing = s.Printing == -1;
     const std::int16_t x0 = printing ? s.Settings.PrtLeftMargin : std::int16_t{0};
@@ -165,14 +191,44 @@ void frmSatellite::Output1(const std::int16_t& X) {
     }
     OutputDestination& out = *s.OutDest;
     out.SetCurrentX(x0);
-    out.Print(TrimSpaces(row.SatName), LineEnd::Stay);
+    out.Print(TrimSpacesView(row.SatName), LineEnd::Stay);
     out.SetCurrentX(Sum16(x0, s.NameColWidth));
-    out.Print(txtAzimuth->text(), LineEnd::Stay);
+    out.Print(pass.Azimuth(), LineEnd::Stay);
     out.SetCurrentX(Sum16(x0, s.NameColWidth, s.NumColWidth));
-    out.Print(txtElevation->text(), LineEnd::NextLine);
+    out.Print(pass.Elevation(), LineEnd::NextLine);
     if (printing) {
         out.SetCurrentY(out.CurrentY() + s.Settings.PrtLineSpacing);
     }
+}
+
+RowPassStart frmSatellite::ReadRowPassStart() const {
+    return RowPassStart{ReadBox(*cboSatName->lineEdit()),
+                        ReadBox(*cboSatLong->lineEdit()),
+                        ReadBox(*txtLongitude),
+                        ReadBox(*txtLatitude),
+                        ReadBox(*txtAzimuth),
+                        ReadBox(*txtElevation),
+                        ReadBox(*txtRange),
+                        state_.Settings.AzOffset,
+                        state_.Settings.ElOffset};
+}
+
+// The main window's fields as the calculations of the rows, each shown in the fields,
+// would have left them: the last row's satellite and results, the coordinates as
+// rewritten, the captions of the furthest calculation, and Updating back at 0 after a
+// calculation that took its inputs.
+void frmSatellite::LeaveRowPass(const LookListRowPass& pass) {
+    Replay(*cboSatName, pass.satName);
+    Replay(*cboSatLong, pass.satLong);
+    if (pass.Furthest() != CalculationStage::Rejected) {
+        UpdatingGuard updating(state_.Updating);
+        Replay(*txtLongitude, pass.longitude);
+        Replay(*txtLatitude, pass.latitude);
+    }
+    ShowResultCaptions(pass.Furthest(), pass.AzimuthAdjusted(), pass.ElevationAdjusted());
+    Replay(*txtRange, pass.range);
+    Replay(*txtElevation, pass.elevation);
+    Replay(*txtAzimuth, pass.azimuth);
 }
 
 // --- Display ----------------------------------------------------------------------------
