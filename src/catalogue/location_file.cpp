@@ -1,6 +1,8 @@
 #include "catalogue/location_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -85,10 +87,24 @@ void LocationFile::Write(int n, const LocationRecord& record) {
         throw FileWriteError(kBadRecordNumber);
     }
     const auto bytes = EncodeLocationRecord(record);
-    posix::WriteAt(file_,
-                   std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
-                   static_cast<off_t>(n - 1) * kLocationRecordSize);
-    posix::Flush(file_);
+    const off_t offset = static_cast<off_t>(n - 1) * kLocationRecordSize;
+    // A record added at the end that fails part way (a full disk takes only some of its
+    // bytes) is taken back: left there, its first bytes would count as a location of
+    // their own the next time the file is opened.
+    struct stat before {};
+    const bool grows = ::fstat(file_.get(), &before) == 0 &&
+                       offset + static_cast<off_t>(kLocationRecordSize) > before.st_size;
+    try {
+        posix::WriteAt(file_,
+                       std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+                       offset);
+        posix::Flush(file_);
+    } catch (const FileWriteError&) {
+        if (grows) {
+            posix::RetryOnInterrupt([&] { return ::ftruncate(file_.get(), before.st_size); });
+        }
+        throw;
+    }
     if (n > count_) {
         count_ = static_cast<std::int16_t>(n);
     }

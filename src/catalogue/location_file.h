@@ -37,7 +37,8 @@ class LocationFile {
     std::vector<LocationRecord> ReadAll() const;
 
     // Writes record n (1..32767) in place at byte (n - 1) * 66 and flushes it to disk;
-    // record Count() + 1 appends. Throws FileWriteError with the reason.
+    // record Count() + 1 appends. Throws FileWriteError with the reason; the file then
+    // keeps its length, so that a record added at the end is not there even in part.
     void Write(int n, const LocationRecord& record);
 
   private:
