@@ -6,9 +6,9 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 
 #include "common/codepage.h"
 #include "platform/dialog_text.h"
@@ -177,11 +177,11 @@ PrintJobStart QtPlatform::startDefaultPrinterJob() {
 }
 
 PrintJobStart QtPlatform::startPdfJob(std::string_view path) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(ToQString(path));
-    printer->setDocName(QStringLiteral("Look list"));
-    return QtPrintJob::Start(std::move(printer), QStringLiteral("The file ") + ToQString(path));
+    // The pages of a PDF printer, so that the file looks as paper would.
+    QPrinter layout(QPrinter::HighResolution);
+    layout.setOutputFormat(QPrinter::PdfFormat);
+    layout.setDocName(QStringLiteral("Look list"));
+    return QtPrintJob::StartPdf(layout, std::string(path));
 }
 
 }  // namespace tarvo

@@ -3,25 +3,31 @@
 #include <QPageLayout>
 #include <QRectF>
 
+#include "catalogue/file_error.h"
+#include "catalogue/whole_file.h"
 #include "platform/drawing_font.h"
 #include "platform/qt_text.h"
 
 namespace tarvo {
 
-QtPrintJob::QtPrintJob(std::unique_ptr<QPrinter> printer, QString target)
-    : printer_(std::move(printer)), target_(std::move(target)) {}
+QtPrintJob::QtPrintJob(QPagedPaintDevice& device, int resolution, QString target)
+    : device_(device), resolution_(resolution), target_(std::move(target)) {}
 
 QtPrintJob::~QtPrintJob() {
-    // A job dropped before Finish prints nothing.
+    // A job dropped before Finish prints nothing and writes no file.
     if (painter_.isActive()) {
-        printer_->abort();
+        if (printer_) {
+            printer_->abort();
+        }
         painter_.end();
     }
 }
 
 PrintJobStart QtPrintJob::Start(std::unique_ptr<QPrinter> printer, const QString& target) {
-    std::unique_ptr<QtPrintJob> job(new QtPrintJob(std::move(printer), target));
-    if (!job->painter_.begin(job->printer_.get())) {
+    QPrinter& device = *printer;
+    std::unique_ptr<QtPrintJob> job(new QtPrintJob(device, device.resolution(), target));
+    job->printer_ = std::move(printer);
+    if (!job->painter_.begin(&device)) {
         PrintJobStart failed;
         failed.error = FromQString(target + QStringLiteral(" could not be started."));
         return failed;
@@ -31,17 +37,42 @@ PrintJobStart QtPrintJob::Start(std::unique_ptr<QPrinter> printer, const QString
     return started;
 }
 
+PrintJobStart QtPrintJob::StartPdf(const QPrinter& layout, std::string path) {
+    // QPdfWriter writing to a file would neither say that a write failed nor keep the
+    // old file until the new one is whole: the bytes are kept here and written by Finish.
+    auto bytes = std::make_unique<QBuffer>();
+    bytes->open(QIODevice::WriteOnly);
+    auto writer = std::make_unique<QPdfWriter>(bytes.get());
+    writer->setResolution(layout.resolution());
+    writer->setPageLayout(layout.pageLayout());
+    writer->setTitle(layout.docName());
+    writer->setCreator(QStringLiteral("SNG Tarvo"));
+
+    QPdfWriter& device = *writer;
+    const QString target = QStringLiteral("The file ") + ToQString(path);
+    std::unique_ptr<QtPrintJob> job(new QtPrintJob(device, device.resolution(), target));
+    job->pdfBytes_ = std::move(bytes);
+    job->pdf_ = std::move(writer);
+    job->pdfPath_ = std::move(path);
+    PrintJobStart started;
+    if (!job->painter_.begin(&device)) {
+        started.error = FromQString(target + QStringLiteral(" could not be started."));
+        return started;
+    }
+    started.job = std::move(job);
+    return started;
+}
+
 double QtPrintJob::DevicePerTwip() const {
-    return printer_->resolution() / 1440.0;
+    return resolution_ / 1440.0;
 }
 
 double QtPrintJob::PageWidth() const {
-    return printer_->pageLayout().paintRectPixels(printer_->resolution()).width() / DevicePerTwip();
+    return device_.pageLayout().paintRectPixels(resolution_).width() / DevicePerTwip();
 }
 
 double QtPrintJob::PageHeight() const {
-    return printer_->pageLayout().paintRectPixels(printer_->resolution()).height() /
-           DevicePerTwip();
+    return device_.pageLayout().paintRectPixels(resolution_).height() / DevicePerTwip();
 }
 
 void QtPrintJob::DrawText(double x, double y, std::string_view fontName, int points, bool bold,
@@ -58,7 +89,7 @@ void QtPrintJob::DrawText(double x, double y, std::string_view fontName, int poi
 }
 
 void QtPrintJob::NewPage() {
-    if (failure_.isEmpty() && !printer_->newPage()) {
+    if (failure_.isEmpty() && !device_.newPage()) {
         Fail(QStringLiteral("could not start a new page."));
     }
 }
@@ -69,13 +100,30 @@ void QtPrintJob::Fail(const QString& reason) {
     }
 }
 
+// The finished document goes to its file the way the program rewrites its own files.
+void QtPrintJob::WritePdf() {
+    if (!failure_.isEmpty()) {
+        return;
+    }
+    const QByteArray& bytes = pdfBytes_->data();
+    try {
+        WriteWholeFile(pdfPath_, std::string_view(bytes.constData(), bytes.size()));
+    } catch (const FileError& error) {
+        // The program's line break, as in every message about a file.
+        Fail(QStringLiteral("could not be written.\n\r") + ToQString(error.what()));
+    }
+}
+
 bool QtPrintJob::Finish(std::string& error) {
     if (painter_.isActive() && !painter_.end()) {
         Fail(QStringLiteral("did not accept the document."));
     }
-    if (printer_->printerState() == QPrinter::Error ||
-        printer_->printerState() == QPrinter::Aborted) {
+    if (printer_ && (printer_->printerState() == QPrinter::Error ||
+                     printer_->printerState() == QPrinter::Aborted)) {
         Fail(QStringLiteral("reported an error."));
+    }
+    if (pdf_) {
+        WritePdf();
     }
     error = FromQString(failure_);
     return failure_.isEmpty();
