@@ -73,6 +73,11 @@ Descriptor OpenRegularFile(const std::filesystem::path& path, int flags) {
     if (!S_ISREG(info.st_mode)) {
         RefuseKind(info.st_mode);
     }
+    // A file that nobody may write to (chmod a-w) is not opened for writing, also not
+    // when the program runs as root, whom the system would let through.
+    if ((flags & O_ACCMODE) != O_RDONLY && (info.st_mode & 0222) == 0) {
+        throw FileOpenError(ErrorText(EACCES));
+    }
     const int status = ::fcntl(file.get(), F_GETFL);
     if (status == -1 || ::fcntl(file.get(), F_SETFL, status & ~O_NONBLOCK) == -1) {
         throw FileOpenError(ErrorText(errno));

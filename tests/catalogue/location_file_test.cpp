@@ -173,6 +173,18 @@ TEST(LocationFile, OpenFailuresNameTheReason) {
     } catch (const FileOpenError& error) {
         EXPECT_STREQ(error.what(), "Is a directory");
     }
+    // A file without write permission is refused and left as it was, also for root.
+    const std::string readOnly = folder.Name("read-only.loc");
+    WriteBytes(readOnly, kBaseBytes);
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read);
+    try {
+        LocationFile file(readOnly);
+        ADD_FAILURE() << "a read-only location file opened for writing";
+    } catch (const FileOpenError& error) {
+        EXPECT_STREQ(error.what(), "Permission denied");
+    }
+    EXPECT_EQ(ReadBytes(readOnly), kBaseBytes);
+
     EXPECT_THROW(LocationFile{""}, FileOpenError);
     EXPECT_THROW(LocationFile{folder.Name("no/such/folder.loc")}, FileOpenError);
 }
