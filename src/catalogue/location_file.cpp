@@ -66,15 +66,23 @@ std::vector<LocationRecord> LocationFile::ReadAll() const {
         return records;
     }
     try {
-        const std::size_t size = static_cast<std::size_t>(count_) * kLocationRecordSize;
-        std::vector<unsigned char> bytes(size);
-        const std::size_t got = posix::ReadAt(file_, bytes.data(), size, 0);
         records.reserve(static_cast<std::size_t>(count_));
-        for (std::size_t start = 0; start < size; start += kLocationRecordSize) {
-            const std::size_t present =
-                got > start ? std::min(got - start, kLocationRecordSize) : 0;
-            records.push_back(DecodeLocationRecord(
-                std::span<const unsigned char>(bytes.data() + start, present)));
+        // Read in pieces of whole records through one small buffer rather than into a
+        // copy of the whole file: a file of 32,767 records is 2 MiB.
+        constexpr std::size_t kPieceRecords = 1024;
+        std::vector<unsigned char> piece(kPieceRecords * kLocationRecordSize);
+        const std::size_t size = static_cast<std::size_t>(count_) * kLocationRecordSize;
+        bool ended = false;  // the file is shorter than its count (a last record cut short)
+        for (std::size_t start = 0; start < size; start += piece.size()) {
+            const std::size_t want = std::min(piece.size(), size - start);
+            const std::size_t got =
+                ended ? 0 : posix::ReadAt(file_, piece.data(), want, static_cast<off_t>(start));
+            ended = got < want;
+            for (std::size_t at = 0; at < want; at += kLocationRecordSize) {
+                const std::size_t present = got > at ? std::min(got - at, kLocationRecordSize) : 0;
+                records.push_back(DecodeLocationRecord(
+                    std::span<const unsigned char>(piece.data() + at, present)));
+            }
         }
     } catch (const std::bad_alloc&) {
         throw FileReadError(posix::ErrorText(ENOMEM));

@@ -1,18 +1,20 @@
 #include "catalogue/location_names.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "common/fixed_text.h"
 
 namespace tarvo {
 
-LocationNames::LocationNames(const std::vector<LocationRecord>& records) {
+LocationNames::LocationNames(std::vector<LocationRecord> records) {
     names_.reserve(records.size());
-    for (const LocationRecord& record : records) {
+    for (LocationRecord& record : records) {
         if (IsDeletedLocation(record)) {
             names_.emplace_back(std::nullopt);
         } else {
-            names_.emplace_back(FixedWidth(record.LocName, kLocNameWidth));
+            record.LocName.resize(kLocNameWidth, ' ');  // padded or cut to its width
+            names_.emplace_back(std::move(record.LocName));
         }
     }
 }

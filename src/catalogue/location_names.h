@@ -16,8 +16,9 @@ class LocationNames {
   public:
     LocationNames() = default;
 
-    // From records 1..n of the file (element i is record i + 1).
-    explicit LocationNames(const std::vector<LocationRecord>& records);
+    // From records 1..n of the file (element i is record i + 1). Records handed over
+    // with std::move give up their names rather than have them copied.
+    explicit LocationNames(std::vector<LocationRecord> records);
 
     // The number of records named, deleted ones included.
     std::int16_t Count() const { return static_cast<std::int16_t>(names_.size()); }

@@ -62,7 +62,7 @@ LocationRecord DeletedLocationRecord() {
 }
 
 bool IsDeletedLocation(const LocationRecord& record) {
-    return TrimSpaces(record.LocName) == "\xFF";
+    return TrimSpacesView(record.LocName) == "\xFF";
 }
 
 }  // namespace tarvo

@@ -114,17 +114,24 @@ std::size_t ReadAt(const Descriptor& file, void* out, std::size_t size, off_t of
 
 std::string ReadAll(const Descriptor& file) {
     try {
-        std::string bytes;
-        char buffer[65536];
+        // Read straight into a string of the file's length, one more byte to see the
+        // end: no growing and copying on the way. A file that grows while it is read
+        // is read on to its new end.
+        std::string bytes(static_cast<std::size_t>(FileLength(file)) + 1, '\0');
+        std::size_t done = 0;
         for (;;) {
             const std::size_t got =
-                ReadAt(file, buffer, sizeof buffer, static_cast<off_t>(bytes.size()));
-            bytes.append(buffer, got);
-            if (got < sizeof buffer) {
+                ReadAt(file, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+            done += got;
+            if (done < bytes.size()) {
+                bytes.resize(done);
                 return bytes;
             }
+            bytes.resize(bytes.size() + bytes.size() / 2 + 65536);
         }
     } catch (const std::bad_alloc&) {
+        throw FileReadError(ErrorText(ENOMEM));
+    } catch (const std::length_error&) {
         throw FileReadError(ErrorText(ENOMEM));
     }
 }

@@ -1,6 +1,8 @@
 #include "catalogue/satellite_file.h"
 
+#include <algorithm>
 #include <new>
+#include <utility>
 
 #include "catalogue/file_error.h"
 #include "catalogue/text_items.h"
@@ -16,6 +18,11 @@ SatelliteFileRead ParseSatelliteFile(std::string_view bytes) {
     SatelliteFileRead result;
     ItemReader reader(bytes);
     try {
+        // Room for the rows made once, so that filling the table moves no row: a
+        // record takes at least three bytes (three empty items and their separators).
+        // Room that no row takes is never written to.
+        result.table.Reserve(static_cast<int>(
+            std::min<std::size_t>(bytes.size() / 3 + 1, SatelliteTable::kMaxRows)));
         do {
             if (result.table.SatLast() + 1 >= SatelliteTable::kMaxRows) {
                 throw RunTimeFailure("More than 32767 satellites");
@@ -24,7 +31,7 @@ SatelliteFileRead ParseSatelliteFile(std::string_view bytes) {
             record.SatName = reader.ReadText();
             record.SatLong = reader.ReadDouble();
             record.SatLook = RoundToInt16(reader.ReadDouble());
-            result.table.Append(record);
+            result.table.Append(std::move(record));
         } while (!reader.AtEnd());
         result.ok = true;
     } catch (const RunTimeFailure& failure) {

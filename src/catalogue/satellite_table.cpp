@@ -1,17 +1,17 @@
 #include "catalogue/satellite_table.h"
 
+#include <algorithm>
 #include <stdexcept>
-
-#include "common/fixed_text.h"
+#include <utility>
 
 namespace tarvo {
 
 namespace {
 
-SatelliteRecord Normalised(const SatelliteRecord& record) {
-    SatelliteRecord copy = record;
-    copy.SatName = FixedWidth(record.SatName, kSatNameWidth);
-    return copy;
+// The name padded or cut to its width, in place.
+SatelliteRecord Normalised(SatelliteRecord record) {
+    record.SatName.resize(kSatNameWidth, ' ');
+    return record;
 }
 
 }  // namespace
@@ -23,18 +23,22 @@ const SatelliteRecord& SatelliteTable::Row(int row) const {
     return rows_[static_cast<std::size_t>(row)];
 }
 
-void SatelliteTable::SetRow(int row, const SatelliteRecord& record) {
+void SatelliteTable::SetRow(int row, SatelliteRecord record) {
     if (row < 0 || row > SatLast()) {
         throw std::out_of_range("satellite row out of range");
     }
-    rows_[static_cast<std::size_t>(row)] = Normalised(record);
+    rows_[static_cast<std::size_t>(row)] = Normalised(std::move(record));
 }
 
-void SatelliteTable::Append(const SatelliteRecord& record) {
+void SatelliteTable::Append(SatelliteRecord record) {
     if (rows_.size() >= static_cast<std::size_t>(kMaxRows)) {
         throw std::length_error("satellite table full");
     }
-    rows_.push_back(Normalised(record));
+    rows_.push_back(Normalised(std::move(record)));
+}
+
+void SatelliteTable::Reserve(int rows) {
+    rows_.reserve(static_cast<std::size_t>(std::clamp(rows, 0, kMaxRows)));
 }
 
 void SatelliteTable::Remove(int row) {

@@ -24,10 +24,13 @@ class SatelliteTable {
     const SatelliteRecord& Row(int row) const;
 
     // Replaces row `row`, 0..SatLast().
-    void SetRow(int row, const SatelliteRecord& record);
+    void SetRow(int row, SatelliteRecord record);
 
     // Adds a row after the last one. Throws std::length_error at 32767 rows.
-    void Append(const SatelliteRecord& record);
+    void Append(SatelliteRecord record);
+
+    // Room for `rows` rows in all (at most 32767), so that appending them moves nothing.
+    void Reserve(int rows);
 
     // Removes row `row`; the rows after it move up by one.
     void Remove(int row);

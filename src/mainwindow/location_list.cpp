@@ -2,6 +2,7 @@
 // choosing a name in it.
 
 #include <QPushButton>
+#include <utility>
 #include <vector>
 
 #include "catalogue/file_error.h"
@@ -47,9 +48,10 @@ void frmSatellite::LoadLocationCombo() {
             records.push_back(s.LocFile->Read(n));
         }
     }
-    s.LocNames = LocationNames(records);
+    LocationRecord last = records.back();
+    s.LocNames = LocationNames(std::move(records));  // takes the names, not copies
     cboLocations->addItems(s.LocNames.ListEntries());
-    s.LocBuffer = records.back();
+    s.LocBuffer = std::move(last);
 }
 
 void frmSatellite::cboLocations_Click() {

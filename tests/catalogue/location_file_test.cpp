@@ -39,8 +39,12 @@ std::string AsString(const std::array<unsigned char, kLocationRecordSize>& bytes
     return std::string(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
+std::string FixedName(const std::string& name) {
+    return name + std::string(50 - name.size(), ' ');
+}
+
 void ExpectRecord(const LocationRecord& record, const std::string& name, double lat, double lon) {
-    EXPECT_EQ(record.LocName, name + std::string(50 - name.size(), ' '));
+    EXPECT_EQ(record.LocName, FixedName(name));
     EXPECT_EQ(record.LocLat, lat);
     EXPECT_EQ(record.LocLong, lon);
 }
@@ -150,6 +154,31 @@ TEST(LocationFile, BytesBeyondTheEndReadAsBlank) {
     // Writing record 2 completes it in place.
     file.Write(2, Base());
     EXPECT_EQ(ReadBytes(name), kBaseBytes + kBaseBytes);
+}
+
+TEST(LocationFile, ReadAllOfAFileOfThousandsOfRecords) {
+    // Record n (1..2049) is named "R<n>" and lies at n north, -n west; the last one is
+    // cut short after 34 bytes, so the file holds 2048 * 66 + 34 bytes: 2049 records.
+    constexpr int kRecords = 2049;
+    std::string bytes;
+    for (int n = 1; n <= kRecords; ++n) {
+        const double place = n;
+        bytes += AsString(EncodeLocationRecord({"R" + std::to_string(n), place, -place}));
+    }
+    bytes.resize(bytes.size() - 32);
+    TempFolder folder;
+    const std::string name = folder.Name("many.loc");
+    WriteBytes(name, bytes);
+
+    const auto all = LocationFile(name).ReadAll();
+    ASSERT_EQ(all.size(), static_cast<std::size_t>(kRecords));
+    for (int n = 1; n < kRecords; ++n) {
+        const LocationRecord& record = all[static_cast<std::size_t>(n - 1)];
+        ASSERT_EQ(record.LocName, FixedName("R" + std::to_string(n))) << n;
+        ASSERT_EQ(record.LocLat, n) << n;
+        ASSERT_EQ(record.LocLong, -n) << n;
+    }
+    ExpectRecord(all.back(), "R2049", 0, 0);
 }
 
 TEST(LocationFile, AtMost32767Records) {

@@ -54,6 +54,24 @@ TEST(WholeFile, WritesReplacesAndKeepsPermissions) {
     EXPECT_EQ(ReadWholeFile(name), "");
 }
 
+TEST(WholeFile, ReadsToTheEndWhateverTheLengthSays) {
+    TempFolder folder;
+    // Longer than any one read: 200,000 bytes cycling through the 256 byte values.
+    std::string big(200000, '\0');
+    for (std::size_t i = 0; i < big.size(); ++i) {
+        big[i] = static_cast<char>(i % 256);
+    }
+    const std::string name = folder.Name("big.sat");
+    WriteBytes(name, big);
+    EXPECT_EQ(ReadWholeFile(name), big);
+
+    // A regular file whose length reads as 0 although it has text (the system's
+    // report on this process): read on to its real end.
+    const std::string status = ReadWholeFile("/proc/self/status");
+    EXPECT_EQ(status.rfind("Name:", 0), 0u);
+    EXPECT_NE(status.find("\nPid:"), std::string::npos);
+}
+
 TEST(WholeFile, ALinkKeepsPointingAtTheReplacedFile) {
     TempFolder folder;
     fs::create_directory(folder.path() / "real");
