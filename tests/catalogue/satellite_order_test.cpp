@@ -101,6 +101,16 @@ TEST(SatelliteOrder, AlphabeticalByByteValue) {
                                         {"zz", 7, 0}});
     EXPECT_EQ(AlphabeticalOrder(table), (std::vector<std::int16_t>{0, 4, 3, 5, 2, 1, 7, 6}));
 
+    // Names alike in their first eight characters and apart only later.
+    const SatelliteTable alike = Table({{"Default", 0, 0},
+                                        {"Telstar 19", 1, 0},
+                                        {"Telstar 1\xC4", 2, 0},
+                                        {"Telstar 18 VANTAGE", 3, 0},
+                                        {"Telstar 1A", 4, 0},
+                                        {"Telstar 19", 5, 0},
+                                        {"Telstar", 6, 0}});
+    EXPECT_EQ(AlphabeticalOrder(alike), (std::vector<std::int16_t>{0, 6, 3, 1, 5, 4, 2}));
+
     EXPECT_TRUE(AlphabeticalOrder(SatelliteTable{}).empty());
     EXPECT_EQ(AlphabeticalOrder(Table({{"Default", 0, 0}})), (std::vector<std::int16_t>{0}));
     EXPECT_EQ(AlphabeticalOrder(Table({{"Default", 0, 0}, {"Only", 1, 0}})),
