@@ -35,13 +35,24 @@ void frmSatellite::LoadSatCombos() {
     cboSatName->clear();
 
     const int last = table.SatLast();
-    std::vector<std::string> longitudes;
+    const std::size_t listed = last > 0 ? static_cast<std::size_t>(last) : 0;
+    // The position texts back to back in one buffer, the list entries views into it.
+    std::string longitudeTexts;
+    std::vector<std::size_t> ends;
+    std::vector<std::string_view> longitudes;
     std::vector<std::string_view> names;  // the table's own names, trimmed in place
-    longitudes.reserve(last > 0 ? static_cast<std::size_t>(last) : 0);
-    names.reserve(longitudes.capacity());
+    ends.reserve(listed);
+    longitudes.reserve(listed);
+    names.reserve(listed);
     const std::vector<SatelliteRecord>& rows = table.Rows();
     for (int row = 1; row <= last; ++row) {
-        longitudes.push_back(NumberText(rows[static_cast<std::size_t>(row)].SatLong));
+        longitudeTexts += NumberText(rows[static_cast<std::size_t>(row)].SatLong);
+        ends.push_back(longitudeTexts.size());
+    }
+    std::size_t begin = 0;
+    for (const std::size_t end : ends) {
+        longitudes.push_back(std::string_view(longitudeTexts).substr(begin, end - begin));
+        begin = end;
     }
     if (s.Settings.SortAlpha == 0) {
         for (int row = 1; row <= last; ++row) {

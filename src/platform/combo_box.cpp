@@ -56,20 +56,25 @@ bool LessIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() < b.size();
 }
 
-// Sorts many texts ignoring case, equal ones in the order given: the ranks of each
+// Many texts sorted ignoring case, equal ones in the order given: the ranks of each
 // text are made once, and the sort compares them as plain bytes.
-void SortIgnoringCase(std::vector<std::string_view>& texts) {
+std::vector<std::string_view> SortedIgnoringCase(std::span<const std::string_view> texts) {
     const FoldRanks& rank = Ranks();
-    std::string keys;
+    std::size_t total = 0;
+    for (const std::string_view text : texts) {
+        total += text.size();
+    }
+    std::string keys(total, '\0');
     std::vector<std::size_t> start;
     start.reserve(texts.size() + 1);
+    std::size_t at = 0;
     for (const std::string_view text : texts) {
-        start.push_back(keys.size());
+        start.push_back(at);
         for (const char byte : text) {
-            keys.push_back(static_cast<char>(rank(byte)));
+            keys[at++] = static_cast<char>(rank(byte));
         }
     }
-    start.push_back(keys.size());
+    start.push_back(at);
     const auto key = [&](std::size_t i) {
         return std::string_view(keys).substr(start[i], start[i + 1] - start[i]);
     };
@@ -83,7 +88,7 @@ void SortIgnoringCase(std::vector<std::string_view>& texts) {
     for (const std::size_t i : order) {
         sorted.push_back(texts[i]);
     }
-    texts = std::move(sorted);
+    return sorted;
 }
 
 // Runs a handler raised by the program: directly, so that a failure travels up to the
@@ -198,29 +203,26 @@ void ComboBox::addItems(std::span<const std::string_view> texts) {
     const QString editText = lineEdit()->text();
     const bool wasEmpty = count() == 0;
 
-    std::vector<std::string_view> entries(texts.begin(), texts.end());
     if (order_ == Order::AsAdded) {
-        entries_->append(entries);
-    } else if (!wasEmpty && entries.size() <= 16) {
+        entries_->append(texts);
+    } else if (!wasEmpty && texts.size() <= 16) {
         // A few more entries into a long list: each into its place.
-        for (const std::string_view entry : entries) {
+        for (const std::string_view entry : texts) {
             entries_->insert(insertPosition(entry), entry);
         }
     } else if (wasEmpty) {
-        SortIgnoringCase(entries);
-        entries_->append(entries);
+        entries_->append(SortedIgnoringCase(texts));
     } else {
         // Merge with what is there: the old entries first, so that among equal entries
         // the older ones stay in front. The list is refilled in one go and the current
         // entry is followed to its new place.
         const int oldCount = count();
-        std::vector<int> order(static_cast<std::size_t>(oldCount) + entries.size());
+        std::vector<int> order(static_cast<std::size_t>(oldCount) + texts.size());
         for (std::size_t i = 0; i < order.size(); ++i) {
             order[i] = static_cast<int>(i);
         }
         const auto textOf = [&](int i) {
-            return i < oldCount ? entries_->text(i)
-                                : entries[static_cast<std::size_t>(i - oldCount)];
+            return i < oldCount ? entries_->text(i) : texts[static_cast<std::size_t>(i - oldCount)];
         };
         std::stable_sort(order.begin(), order.end(),
                          [&](int a, int b) { return LessIgnoringCase(textOf(a), textOf(b)); });

@@ -26,6 +26,18 @@ std::string_view EntryList::text(int row) const {
 }
 
 int EntryList::find(std::string_view text) const {
+    if (!firstEntryValid_ && searchesSinceChange_ < kSearchesBeforeIndex) {
+        // A few searches after a change look through the entries one by one: building
+        // the index costs as much as many such looks, and a list filled once and
+        // searched once or twice (as at start-up) would never earn it back.
+        ++searchesSinceChange_;
+        for (int row = 0; row < count(); ++row) {
+            if (this->text(row) == text) {
+                return row;
+            }
+        }
+        return -1;
+    }
     if (!firstEntryValid_) {
         firstEntry_.clear();
         firstEntry_.reserve(entries_.size());
@@ -39,6 +51,11 @@ int EntryList::find(std::string_view text) const {
     return found == firstEntry_.end() ? -1 : found->second;
 }
 
+void EntryList::changed() {
+    firstEntryValid_ = false;
+    searchesSinceChange_ = 0;
+}
+
 EntryList::Entry EntryList::store(std::string_view text) {
     const Entry entry{static_cast<std::uint32_t>(buffer_.size()),
                       static_cast<std::uint32_t>(text.size())};
@@ -47,18 +64,18 @@ EntryList::Entry EntryList::store(std::string_view text) {
 }
 
 void EntryList::insert(int row, std::string_view text) {
-    firstEntryValid_ = false;
+    changed();
     beginInsertRows(QModelIndex(), row, row);
     const std::string copy(text);  // text may point into the buffer, which may move
     entries_.insert(entries_.begin() + row, store(copy));
     endInsertRows();
 }
 
-void EntryList::append(const std::vector<std::string_view>& texts) {
+void EntryList::append(std::span<const std::string_view> texts) {
     if (texts.empty()) {
         return;
     }
-    firstEntryValid_ = false;
+    changed();
     const int first = count();
     beginInsertRows(QModelIndex(), first, first + static_cast<int>(texts.size()) - 1);
     std::size_t bytes = buffer_.size();
@@ -83,7 +100,7 @@ void EntryList::assign(const std::vector<std::string_view>& texts) {
         buffer.append(text);
     }
     beginResetModel();
-    firstEntryValid_ = false;
+    changed();
     buffer_ = std::move(buffer);
     entries_ = std::move(entries);
     endResetModel();
@@ -94,7 +111,7 @@ void EntryList::clear() {
         return;
     }
     beginResetModel();
-    firstEntryValid_ = false;
+    changed();
     firstEntry_.clear();
     buffer_.clear();
     entries_.clear();

@@ -2,6 +2,8 @@
 
 #include <QAbstractListModel>
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -25,15 +27,19 @@ class EntryList : public QAbstractListModel {
     // The text of entry `row` (0..count()-1); valid until the entries change.
     std::string_view text(int row) const;
 
-    // The first entry whose text is exactly `text`, or -1. The index behind it is built
-    // once after each change of the entries.
+    // The first entry whose text is exactly `text`, or -1. The first few searches after
+    // a change of the entries go through them in turn; from then on an index, built
+    // once after each change, answers.
     int find(std::string_view text) const;
 
     // One entry at `row` (0..count()).
     void insert(int row, std::string_view text);
 
     // Entries after the last one, in the order given.
-    void append(const std::vector<std::string_view>& texts);
+    void append(std::span<const std::string_view> texts);
+    void append(std::initializer_list<std::string_view> texts) {
+        append(std::span<const std::string_view>(texts.begin(), texts.size()));
+    }
 
     // All entries replaced by `texts`, in the order given (the views may point into this
     // list's own entries).
@@ -48,11 +54,15 @@ class EntryList : public QAbstractListModel {
     };
 
     Entry store(std::string_view text);
+    void changed();  // the entries changed: the index is out of date
+
+    static constexpr int kSearchesBeforeIndex = 4;
 
     std::string buffer_;
     std::vector<Entry> entries_;
     mutable std::unordered_map<std::string_view, int> firstEntry_;
     mutable bool firstEntryValid_ = false;
+    mutable int searchesSinceChange_ = 0;
 };
 
 }  // namespace tarvo

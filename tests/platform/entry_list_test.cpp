@@ -54,6 +54,22 @@ TEST(EntryListTest, HoldsProgramTextAndShowsItAsUnicode) {
     EXPECT_EQ(list.count(), 0);
 }
 
+TEST(EntryListTest, SearchedOftenFindsTheSameFirstEntries) {
+    EntryList list;
+    list.append({"97", "63", "97", "101"});
+    // Many searches after one change (as the look list makes) answer as the first do.
+    for (int round = 0; round < 10; ++round) {
+        EXPECT_EQ(list.find("97"), 0);
+        EXPECT_EQ(list.find("101"), 3);
+        EXPECT_EQ(list.find("6"), -1);
+    }
+    list.insert(0, "101");
+    for (int round = 0; round < 10; ++round) {
+        EXPECT_EQ(list.find("101"), 0);
+        EXPECT_EQ(list.find("97"), 1);
+    }
+}
+
 TEST(EntryListTest, FindsTheFirstEntryOfATextAfterEveryChange) {
     EntryList list;
     list.append({"97", "63", "97", "101"});
