@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -54,6 +55,10 @@ class OutputDestination {
 
     // Erases everything drawn and sets the position to (0, 0).
     void Cls();
+
+    // A hint before many outputs: about `texts` more are to come. A destination that
+    // keeps what it draws makes room for them at once.
+    virtual void ExpectTexts(std::size_t texts) { (void)texts; }
 
     // Continues on a new page (printers); the position goes to (0, 0).
     void NewPage();

@@ -33,6 +33,8 @@ class RecordingDestination : public OutputDestination {
     float ScaleHeight() const override { return height_; }
     void SetScaleWidth(float width) { width_ = width; }
 
+    void ExpectTexts(std::size_t texts) override { texts_.reserve(texts_.size() + texts); }
+
     const std::vector<DrawnText>& Texts() const { return texts_; }
     int Pages() const { return page_; }
 

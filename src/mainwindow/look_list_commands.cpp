@@ -163,6 +163,11 @@ void frmSatellite::Output() {
         // The rows in the order of the name list: by longitude, or by name.
         const int last = s.SatelliteTable.SatLast();
         const bool byName = s.Settings.SortAlpha != 0;
+        std::size_t marked = 0;
+        for (int row = 1; row <= last; ++row) {
+            marked += s.SatelliteTable.Row(row).SatLook == 1 ? 1 : 0;
+        }
+        s.OutDest->ExpectTexts(3 * marked);  // three a row
         for (int i = 1; i <= last; ++i) {
             const std::size_t k = static_cast<std::size_t>(i);
             const std::int16_t row = !byName                 ? static_cast<std::int16_t>(i)
