@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "aidsettings/aid_settings_store.h"
 #include "dialogs/frm_splash.h"
 #include "mainwindow/frm_satellite.h"
 #include "platform/control_font.h"
@@ -25,6 +26,11 @@ int main(int argc, char* argv[]) {
     tarvo::frmSatellite window(platform);
     platform.setDialogParent(&window);  // message boxes and dialogs centred on the window
 
+    // The pointing aid's settings, read from pointing.ini of the working folder now and
+    // held here for the whole run; the aid's commands and windows are given this one
+    // store (see aidsettings/aid_settings_store.h).
+    tarvo::AidSettingsStore aidSettings;
+
     // A failure that no handler expected is shown, and the program goes on.
     tarvo::EventBoundary::SetReporter([&platform, &window](const std::string& what) {
         platform.messageBox(what, tarvo::MsgButtons::Ok, tarvo::MsgIcon::Exclamation,
@@ -33,8 +39,18 @@ int main(int argc, char* argv[]) {
 
     // The splash window hands over to the main window's start-up sequence, which
     // closes it, shows the main window and fills it.
-    tarvo::frmSplash splash(
-        [&window] { tarvo::EventBoundary::Run([&window] { window.Form_Load(); }); });
+    tarvo::frmSplash splash([&window, &platform, &aidSettings] {
+        tarvo::EventBoundary::Run([&window] { window.Form_Load(); });
+        // A pointing.ini that is there but cannot be read is told once the window is up;
+        // the aid then works with its defaults.
+        if (!aidSettings.ReadFailure().empty()) {
+            const tarvo::MainWindowState& s = window.state();
+            platform.messageBox("The file " + aidSettings.FileName() + " could not be read." +
+                                    s.LineBreak + aidSettings.ReadFailure() + s.LineBreak +
+                                    "The pointing aid uses its default settings.",
+                                tarvo::MsgButtons::Ok, tarvo::MsgIcon::Exclamation, s.MsgTitle);
+        }
+    });
     window.setSplashWindow(&splash);
     splash.Form_Load();
     return QApplication::exec();
