@@ -30,12 +30,14 @@ TARVO_PROGRAM_PACKAGES=(
 )
 # What the tests and benchmarks add (test.sh): GoogleTest and Google Benchmark; the
 # validators of the installed menu and software-centre entries; and for the run on a
-# real display an X server, keys sent through it, and the accessibility bus and its
-# Python client on a D-Bus session of the test's own.
+# real display an X server, keys sent through it, the accessibility bus and its
+# Python client on a D-Bus session of the test's own, and a small window manager
+# (openbox), without which no window can be minimised and no window gets the focus
+# back when a message box closes, as on a crew's desktop.
 TARVO_TEST_PACKAGES=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     desktop-file-utils appstream
-    xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi
+    xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi openbox
 )
 TARVO_BUILD_PACKAGES=("${TARVO_PROGRAM_PACKAGES[@]}" "${TARVO_TEST_PACKAGES[@]}")
 TARVO_FUZZ_PACKAGES=(clang libclang-rt-14-dev)

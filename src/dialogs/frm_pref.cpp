@@ -149,6 +149,9 @@ bool frmPref::SavePreferences() {
                 box = txtAzOffset;
                 break;
         }
+        // The message belongs to this window (see QtPlatform): after OK the window is the
+        // active one again, with the focus in the box the message names.
+        activateWindow();
         box->setFocus();
         return false;
     }

@@ -5,6 +5,7 @@
 
 #include "dialogs/frm_about.h"
 #include "mainwindow/frm_satellite.h"
+#include "platform/bring_up.h"
 #include "platform/platform_services.h"
 
 namespace tarvo {
@@ -29,10 +30,7 @@ void frmSatellite::mnuAbout_Click() {
     if (!about_ || !about_->isVisible()) {
         about_ = new frmAbout(this);
     }
-    about_->setWindowState(about_->windowState() & ~Qt::WindowMinimized);
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    BringUp(*about_);
 }
 
 }  // namespace tarvo

@@ -17,6 +17,7 @@
 #include "mainwindow/frm_satellite.h"
 #include "mainwindow/look_list_row_pass.h"
 #include "mainwindow/updating_guard.h"
+#include "platform/bring_up.h"
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
 #include "platform/handler.h"
@@ -249,9 +250,7 @@ void frmSatellite::cmdDisplayLookList_Click() {
             }
         });
     }
-    lookList_->show();
-    lookList_->raise();
-    lookList_->activateWindow();
+    BringUp(*lookList_);  // a minimised list comes back too
     s.OutDest = &lookList_->destination();
     s.OutDest->Cls();
 

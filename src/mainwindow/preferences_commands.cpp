@@ -3,6 +3,7 @@
 
 #include "dialogs/frm_pref.h"
 #include "mainwindow/frm_satellite.h"
+#include "platform/bring_up.h"
 
 namespace tarvo {
 
@@ -15,10 +16,7 @@ void frmSatellite::mnuPreferences_Click() {
             s.Settings, [this] { return WriteINIFile(); }, platform_, s.MsgTitle, this);
     }
     pref_->Fill();
-    pref_->setWindowState(pref_->windowState() & ~Qt::WindowMinimized);
-    pref_->show();
-    pref_->raise();
-    pref_->activateWindow();
+    BringUp(*pref_);
 }
 
 }  // namespace tarvo

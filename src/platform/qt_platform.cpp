@@ -1,5 +1,6 @@
 #include "platform/qt_platform.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -36,10 +37,18 @@ QMessageBox::Icon QtIcon(MsgIcon icon) {
 
 }  // namespace
 
+QWidget* QtPlatform::dialogOwner() const {
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && active->isVisible() && !active->isMinimized()) {
+        return active;
+    }
+    return dialogParent_;
+}
+
 MsgAnswer QtPlatform::messageBox(std::string_view text, MsgButtons buttons, MsgIcon icon,
                                  std::string_view title) {
     QMessageBox box(QtIcon(icon), ToQString(title), MessageText(text), QMessageBox::NoButton,
-                    dialogParent_);
+                    dialogOwner());
     box.setTextFormat(Qt::PlainText);
     // The first button is the default; Escape and the window's close button give the
     // last (Cancel, No), or OK when it is alone.
@@ -85,7 +94,7 @@ MsgAnswer QtPlatform::messageBox(std::string_view text, MsgButtons buttons, MsgI
 
 std::optional<FileChoice> QtPlatform::fileDialog(const FileDialogRequest& request) {
     // No title of the program's own: Qt's default "Open" or "Save As" shows.
-    QFileDialog dialog(dialogParent_);
+    QFileDialog dialog(dialogOwner());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     const bool save = request.kind == FileDialogRequest::Kind::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -116,7 +125,7 @@ std::optional<FileChoice> QtPlatform::fileDialog(const FileDialogRequest& reques
 
 std::optional<FontChoice> QtPlatform::fontDialog() {
     // Not preset with the font in use.
-    QFontDialog dialog(dialogParent_);
+    QFontDialog dialog(dialogOwner());
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;

@@ -13,9 +13,14 @@ namespace tarvo {
 // (sng-tarvo-help, installed beside the program) started on the help document.
 class QtPlatform : public PlatformServices {
   public:
-    // Dialogs are centred on `dialogParent` (the main window) when there is one.
+    // A dialog belongs to the window the user works in: the program's active window
+    // (the preferences window for its own refusals and its font dialog), or, when none
+    // of the program's windows is active and shown, `dialogParent` (the main window).
+    // The dialog stays above its window, and when it closes the window manager gives
+    // that window the focus back.
     explicit QtPlatform(QWidget* dialogParent = nullptr) : dialogParent_(dialogParent) {}
     void setDialogParent(QWidget* dialogParent) { dialogParent_ = dialogParent; }
+    QWidget* dialogOwner() const;
 
     // The help viewer program; by default sng-tarvo-help in the program's own folder.
     void setHelpViewer(QString program) { helpViewer_ = std::move(program); }

@@ -2,17 +2,19 @@
 """The built program on a real X server, driven from outside like a user at the keyboard.
 
 On an Xvfb server of its own and a D-Bus session of its own, in a temporary working
-folder holding the samples, the program is taken through the splash window, a
-calculation of a position typed in degrees, minutes and seconds, a satellite put on the
-look list, the look list displayed, and Exit. Keys go in through xdotool (the X test
-extension); what the windows show is read back through the accessibility interface
-(AT-SPI), as a screen reader would read it. Afterwards the program must have ended with
+folder holding the samples, with a window manager (openbox) as on a crew's desktop,
+the program is taken through the splash window, a calculation of a position typed in
+degrees, minutes and seconds, a satellite put on the look list, the look list
+displayed, minimised and brought back by "Display Look List", a negative margin refused
+by the preferences window with the focus back in its box after OK, and Exit. Keys go in
+through xdotool (the X test extension); what the windows show is read back through the
+accessibility interface (AT-SPI), as a screen reader would read it. Afterwards the program must have ended with
 status 0, and the working folder must hold exactly the files it started with, unchanged
 except for the one look-list mark that was set.
 
 display_smoke_test.py PROGRAM SAMPLES_DIR
-Exits 77 (skipped) with the reason when Xvfb, xdotool, dbus-run-session or pyatspi is
-missing.
+Exits 77 (skipped) with the reason when Xvfb, xdotool, dbus-run-session, openbox or
+pyatspi is missing.
 """
 
 import importlib.util
@@ -34,7 +36,7 @@ class Failure(Exception):
 
 
 def skip_if_missing():
-    missing = [tool for tool in ("Xvfb", "xdotool", "dbus-run-session") if not shutil.which(tool)]
+    missing = [tool for tool in ("Xvfb", "xdotool", "dbus-run-session", "openbox") if not shutil.which(tool)]
     if importlib.util.find_spec("pyatspi") is None:
         missing.append("pyatspi (python3-pyatspi)")
     if missing:
@@ -82,6 +84,17 @@ def start_xvfb():
         number += chunk
     os.close(read_end)
     return server, ":" + number.decode().strip()
+
+
+def start_window_manager(display, folder):
+    """openbox on the display, once it manages windows (its start-up command has run)."""
+    ready = os.path.join(folder, "wm-ready")
+    manager = subprocess.Popen(
+        ["openbox", "--sm-disable", "--startup", "touch " + ready],
+        env=dict(os.environ, DISPLAY=display), stdout=subprocess.DEVNULL,
+        stderr=subprocess.DEVNULL)
+    wait_for("the window manager", lambda: os.path.exists(ready), process=manager)
+    return manager
 
 
 class Program:
@@ -182,13 +195,27 @@ class Program:
                        check=True, timeout=WAIT_SECONDS)
 
     def focus_window(self, title):
-        self.xdotool("windowfocus", "--sync", self.window(title))
+        self.xdotool("windowactivate", "--sync", self.window(title))
+
+    def visible(self, title):
+        found = subprocess.run(
+            ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.process.pid),
+             "--name", "^" + title + "$"],
+            env=dict(os.environ, DISPLAY=self.display), capture_output=True, text=True)
+        return found.returncode == 0 and bool(found.stdout.split())
+
+    def active_title(self):
+        """The title of the window the window manager has made active."""
+        found = subprocess.run(["xdotool", "getactivewindow", "getwindowname"],
+                               env=dict(os.environ, DISPLAY=self.display), capture_output=True,
+                               text=True)
+        return found.stdout.strip() if found.returncode == 0 else None
 
     def keys(self, *keys):
         self.xdotool("key", "--delay", "20", *keys)
 
     def type(self, text):
-        self.xdotool("type", "--delay", "20", text)
+        self.xdotool("type", "--delay", "20", "--", text)  # "--": a text may begin with "-"
 
     def focused(self):
         """The control with the keyboard focus; a list's edit field counts as the list."""
@@ -239,7 +266,9 @@ def run(program_path, samples):
     server, display = start_xvfb()
     os.environ["DISPLAY"] = display  # where the accessibility bus is looked for
     program = None
+    manager = None
     try:
+        manager = start_window_manager(display, top)
         program = Program(program_path, folder, display)
         program.connect()
         go_through_windows(program, samples, step)
@@ -259,6 +288,9 @@ def run(program_path, samples):
     finally:
         if program is not None:
             program.end()
+        if manager is not None:
+            manager.terminate()
+            manager.wait()
         server.terminate()
         server.wait()
         shutil.rmtree(top, ignore_errors=True)
@@ -319,6 +351,46 @@ def go_through_windows(program, samples, step):
     if ["Galaxy 19", "167.616", "43.272"] not in rows:
         raise Failure("Galaxy 19's row does not show the main window's figures:\n" + listing)
     step("look list displayed")
+
+    # Minimised, the look list comes back, in front and active, with the command.
+    program.xdotool("windowminimize", "--sync", program.window("Form1"))
+    program.wait("the look list minimised", lambda: not program.visible("Form1"))
+    program.focus_window("SNG Tarvo")
+    program.tab_to("push button", "Display Look List")
+    program.keys("space")
+    program.wait("the look list brought up", lambda: program.active_title() == "Form1")
+    step("minimised look list brought up")
+
+    # A negative left margin is refused by the preferences window; after OK that window
+    # is active again with the focus in the box the message names.
+    program.focus_window("SNG Tarvo")
+    program.keys("alt+f")
+    program.wait("the File menu", lambda: program.find("menu item", "Edit Preferences"))
+    # Up from the top of the menu wraps to E&xit, and once more to Edit Preferences.
+    program.keys("Up", "Up", "Return")
+    program.window("SNG Tarvo - Preferences")
+    program.tab_to("text", "Left Margin:")
+    program.keys("ctrl+a")
+    program.type("-1")
+    program.tab_to("push button", "Save Changes and Exit")
+    program.keys("space")
+    refusal = "Margin value cannot be a negative number!"
+    program.wait("the refusal", lambda: program.search(lambda node: node.name == refusal))
+    program.keys("Return")
+    program.wait("the refusal answered",
+                 lambda: program.search(lambda node: node.name == refusal) is None)
+    try:
+        program.wait("the focus back in the left margin",
+                     lambda: program.focus_key() == ("text", "Left Margin:")
+                     and program.active_title() == "SNG Tarvo - Preferences", seconds=5)
+    except Failure:
+        raise Failure("after OK the focus is in %r of the window %r"
+                      % (program.focus_key(), program.active_title()))
+    step("refused margin: the focus back in its box")
+    program.tab_to("push button", "Exit")
+    program.keys("space")
+    program.wait("the preferences window closed",
+                 lambda: not program.visible("SNG Tarvo - Preferences"))
 
     # Exit, from the main window's button.
     program.focus_window("SNG Tarvo")

@@ -133,6 +133,15 @@ TEST_F(LookListDisplayTest, RedrawnOnlyWhenAskedAndOnlyOneWindow) {
     EXPECT_EQ(Drawn()[6].text, std::string(56, '-'));
     EXPECT_EQ(Drawn().size(), before.size());  // cleared, not drawn twice
 
+    // Minimised, the same window comes back with the list drawn anew.
+    window->showMinimized();
+    ASSERT_TRUE(window->isMinimized());
+    form->cmdDisplayLookList->click();
+    EXPECT_EQ(form->LookListWindow(), window);
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Drawn().size(), before.size());
+
     // Closed, it comes back new at the next display.
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <chrono>
 #include <filesystem>
@@ -121,6 +122,37 @@ TEST(QtPlatformTest, MessageBoxShowsTextTitleIconAndButtonsAndReturnsThePress) {
     EXPECT_EQ(seen.buttons, QMessageBox::Ok);
     seen = ShowAndAnswer(platform, "Done", MsgButtons::Ok, MsgIcon::None, QMessageBox::Ok, &answer);
     EXPECT_EQ(seen.icon, QMessageBox::NoIcon);
+}
+
+// The window a message box was given, answered with OK.
+QWidget* OwnerOfMessage(QtPlatform& platform) {
+    QWidget* owner = nullptr;
+    WhenShown<QMessageBox>([&owner](QMessageBox* box) {
+        owner = box->parentWidget();
+        box->button(QMessageBox::Ok)->click();
+    });
+    platform.messageBox("Margin value cannot be a negative number!", MsgButtons::Ok,
+                        MsgIcon::Exclamation, "SNG Tarvo");
+    return owner;
+}
+
+TEST(QtPlatformTest, DialogsBelongToTheProgramsActiveWindow) {
+    QWidget main;
+    main.show();
+    QWidget preferences;
+    preferences.show();
+    QtPlatform platform(&main);
+
+    preferences.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&preferences));
+    EXPECT_EQ(platform.dialogOwner(), &preferences);
+    EXPECT_EQ(OwnerOfMessage(platform), &preferences);
+
+    // A minimised or hidden window keeps no dialog: the main window takes it.
+    preferences.showMinimized();
+    EXPECT_EQ(OwnerOfMessage(platform), &main);
+    preferences.hide();
+    EXPECT_EQ(OwnerOfMessage(platform), &main);
 }
 
 TEST(QtPlatformTest, OpenDialogTakesANewFileAndSaveDialogOverwritesWithoutAsking) {
