@@ -9,6 +9,15 @@
 
 namespace tarvo {
 
+void ReportNameOutsideCodePage(PlatformServices& platform, const MainWindowState& state,
+                               std::string_view path) {
+    platform.messageBox(std::string(path) + state.LineBreak +
+                            "This name holds characters that the program cannot keep in its "
+                            "files. Please choose a file whose name and folders use only "
+                            "Western European letters.",
+                        MsgButtons::Ok, MsgIcon::Exclamation, state.MsgTitle);
+}
+
 bool ChosenFileExists(PlatformServices& platform, std::string_view path,
                       std::string_view fileTitle) {
     const std::string found = platform.lookUpFileName(path);
@@ -28,11 +37,7 @@ std::optional<ChosenFile> ChooseFile(PlatformServices& platform, MainWindowState
         return std::nullopt;
     }
     if (!choice->fitsCodePage) {
-        platform.messageBox(choice->path + state.LineBreak +
-                                "This name holds characters that the program cannot keep in its "
-                                "files. Please choose a file whose name and folders use only "
-                                "Western European letters.",
-                            MsgButtons::Ok, MsgIcon::Exclamation, state.MsgTitle);
+        ReportNameOutsideCodePage(platform, state, choice->path);
         return std::nullopt;
     }
     if (!FnSettingsTextStorable(choice->path)) {

@@ -38,6 +38,11 @@ struct ChosenFile {
 std::optional<ChosenFile> ChooseFile(PlatformServices& platform, MainWindowState& state,
                                      FileDialogRequest::Kind kind, std::string_view filter);
 
+// Tells the user that `path` holds characters that the program's 8-bit files cannot
+// hold (they stand as '?' in it), so that it names no file of the user's.
+void ReportNameOutsideCodePage(PlatformServices& platform, const MainWindowState& state,
+                               std::string_view path);
+
 // True when looking up `path` on disk gives exactly the name `fileTitle`.
 bool ChosenFileExists(PlatformServices& platform, std::string_view path,
                       std::string_view fileTitle);

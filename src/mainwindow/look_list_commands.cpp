@@ -15,6 +15,7 @@
 #include "looklist/look_list_layout.h"
 #include "looklist/printer_destination.h"
 #include "mainwindow/frm_satellite.h"
+#include "mainwindow/look_list_pdf.h"
 #include "mainwindow/look_list_row_pass.h"
 #include "mainwindow/updating_guard.h"
 #include "platform/bring_up.h"
@@ -333,13 +334,20 @@ void frmSatellite::PrintLookList() {
     s.Printing = 0;
 }
 
-// The default printer, or, when none is set up and the user wants it, a PDF file. A
-// printer that cannot be started, and a file that cannot be written, are reported.
-// `failed` receives the start of the message for a failure later in the job.
+// The default printer; where printers are set up but none is the default, the one the
+// user chooses in the print dialog; where none is set up and the user wants it, a PDF
+// file. A printer that cannot be started, and a file that cannot be written, are
+// reported. `failed` receives the start of the message for a failure later in the job.
 std::unique_ptr<PrintJob> frmSatellite::StartLookListJob(std::string& failed) {
     const MainWindowState& s = state_;
     failed = "The look list could not be printed.";
     PrintJobStart start = platform_.startDefaultPrinterJob();
+    if (!start.job && start.noDefaultPrinter) {
+        start = platform_.startChosenPrinterJob();
+        if (start.cancelled) {
+            return nullptr;
+        }
+    }
     if (start.job) {
         return std::move(start.job);
     }
@@ -353,13 +361,12 @@ std::unique_ptr<PrintJob> frmSatellite::StartLookListJob(std::string& failed) {
                              s.MsgTitle) != MsgAnswer::Yes) {
         return nullptr;
     }
-    const std::optional<FileChoice> file = platform_.fileDialog(
-        {FileDialogRequest::Kind::Save, "PDF Files (*.pdf)|*.pdf", 1, "Look list.pdf"});
+    const std::optional<std::string> file = ChooseLookListPdf(platform_, s);
     if (!file) {
         return nullptr;
     }
     failed = "The look list could not be saved.";
-    PrintJobStart pdf = platform_.startPdfJob(file->path);
+    PrintJobStart pdf = platform_.startPdfJob(*file);
     if (!pdf.job) {
         platform_.messageBox(failed + s.LineBreak + pdf.error, MsgButtons::Ok, MsgIcon::Exclamation,
                              s.MsgTitle);

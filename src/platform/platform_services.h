@@ -62,8 +62,10 @@ class PrintJob {
 // The outcome of asking for a print document: a job, or why there is none.
 struct PrintJobStart {
     std::unique_ptr<PrintJob> job;
-    bool noPrinter = false;  // no printer is set up at all
-    std::string error;       // why there is no job
+    bool noPrinter = false;         // no printer is set up at all
+    bool noDefaultPrinter = false;  // printers are set up, but none is the default
+    bool cancelled = false;         // the user cancelled the print dialog
+    std::string error;              // why there is no job (empty when cancelled)
 };
 
 class PlatformServices {
@@ -96,6 +98,10 @@ class PlatformServices {
 
     // A print document on the system's default printer.
     virtual PrintJobStart startDefaultPrinterJob() = 0;
+
+    // A print document on a printer the user chooses in the platform's print dialog
+    // (printers only, no printing into a file); `cancelled` when the user cancels.
+    virtual PrintJobStart startChosenPrinterJob() = 0;
 
     // A print document written as a PDF file at `path`, laid out as on paper.
     virtual PrintJobStart startPdfJob(std::string_view path) = 0;

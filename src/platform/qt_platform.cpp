@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -175,14 +176,39 @@ PrintJobStart QtPlatform::startDefaultPrinterJob() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         PrintJobStart none;
-        none.noPrinter = true;
-        none.error = "No printer is set up on this computer.";
+        if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+            none.noPrinter = true;
+            none.error = "No printer is set up on this computer.";
+        } else {
+            none.noDefaultPrinter = true;
+            none.error = "No printer is set as the default on this computer.";
+        }
         return none;
     }
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer->setDocName(QStringLiteral("Look list"));
     return QtPrintJob::Start(std::move(printer),
                              QStringLiteral("The printer ") + info.printerName());
+}
+
+// The printers of the printing system only, and the whole document: the look list goes
+// into a file only through the program's own PDF, which refuses the program's files
+// and is written whole.
+PrintJobStart QtPlatform::startChosenPrinterJob() {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), dialogOwner());
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);  // every page is printed
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        PrintJobStart cancelled;
+        cancelled.cancelled = true;
+        return cancelled;
+    }
+    printer->setDocName(QStringLiteral("Look list"));
+    const QString target = QStringLiteral("The printer ") + printer->printerName();
+    return QtPrintJob::Start(std::move(printer), target);
 }
 
 PrintJobStart QtPlatform::startPdfJob(std::string_view path) {

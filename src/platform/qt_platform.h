@@ -34,6 +34,7 @@ class QtPlatform : public PlatformServices {
     std::string lookUpFileName(std::string_view path) override;
     std::optional<std::string> startHelpViewer(std::string_view helpFile) override;
     PrintJobStart startDefaultPrinterJob() override;
+    PrintJobStart startChosenPrinterJob() override;
     PrintJobStart startPdfJob(std::string_view path) override;
 
   private:

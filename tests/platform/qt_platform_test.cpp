@@ -7,6 +7,7 @@
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -153,6 +154,27 @@ TEST(QtPlatformTest, DialogsBelongToTheProgramsActiveWindow) {
     EXPECT_EQ(OwnerOfMessage(platform), &main);
     preferences.hide();
     EXPECT_EQ(OwnerOfMessage(platform), &main);
+}
+
+// Printers only, the whole document: no "print to file" beside the program's own PDF.
+TEST(QtPlatformTest, PrintDialogOffersPrintersOnlyAndCancelsWithoutAJob) {
+    QWidget main;
+    main.show();
+    QtPlatform platform(&main);
+    bool shown = false;
+    WhenShown<QPrintDialog>([&shown, &main](QPrintDialog* dialog) {
+        shown = true;
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintToFile));
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
+        EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintPageRange));
+        EXPECT_EQ(dialog->parentWidget(), &main);
+        dialog->reject();
+    });
+    const PrintJobStart start = platform.startChosenPrinterJob();
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(start.cancelled);
+    EXPECT_EQ(start.job, nullptr);
+    EXPECT_EQ(start.error, "");
 }
 
 TEST(QtPlatformTest, OpenDialogTakesANewFileAndSaveDialogOverwritesWithoutAsking) {

@@ -87,6 +87,7 @@ void ScriptedPlatform::clearRecords() {
     messages_.clear();
     fileRequests_.clear();
     fontRequests_ = 0;
+    printDialogRequests_ = 0;
     helpFiles_.clear();
 }
 
@@ -166,11 +167,37 @@ PrintJobStart ScriptedPlatform::startDefaultPrinterJob() {
         refused.error = "No printer is set up on this computer.";
         return refused;
     }
+    if (!printer_.hasDefault) {
+        refused.noDefaultPrinter = true;
+        refused.error = "No printer is set as the default on this computer.";
+        return refused;
+    }
     if (!printer_.startFailure.empty()) {
         refused.error = printer_.startFailure;
         return refused;
     }
     return StartJob("");
+}
+
+PrintJobStart ScriptedPlatform::startChosenPrinterJob() {
+    ++printDialogRequests_;
+    PrintJobStart refused;
+    if (printers_.empty()) {
+        ++unscripted_;
+        refused.cancelled = true;
+        return refused;
+    }
+    const std::optional<std::string> chosen = std::move(printers_.front());
+    printers_.pop_front();
+    if (!chosen) {
+        refused.cancelled = true;
+        return refused;
+    }
+    if (!printer_.startFailure.empty()) {
+        refused.error = printer_.startFailure;
+        return refused;
+    }
+    return StartJob("printer " + *chosen);
 }
 
 PrintJobStart ScriptedPlatform::startPdfJob(std::string_view path) {

@@ -35,7 +35,8 @@ class ScriptedPlatform : public PlatformServices {
         std::string text;
     };
 
-    // One print document: on the default printer (target empty) or a PDF file.
+    // One print document: on the default printer (target empty), on a printer chosen in
+    // the print dialog ("printer " and its name) or in a PDF file (its path).
     struct PrintedDocument {
         std::string target;
         std::vector<PrintedText> texts;
@@ -47,6 +48,7 @@ class ScriptedPlatform : public PlatformServices {
     // quarter-inch margins (11880 by 15480 twips) that prints without failing.
     struct Printer {
         bool present = true;
+        bool hasDefault = true;     // false: printers, none the default (the print dialog asks)
         std::string startFailure;   // not empty: the printer cannot be started, for this
         std::string finishFailure;  // not empty: Finish fails, for this
         std::string pdfFailure;     // not empty: no PDF file can be written, for this
@@ -71,6 +73,9 @@ class ScriptedPlatform : public PlatformServices {
     void queueFileCancel() { files_.push_back(std::nullopt); }
     void queueFont(FontChoice choice) { fonts_.push_back(std::move(choice)); }
     void queueFontCancel() { fonts_.push_back(std::nullopt); }
+    // The print dialog: the printer chosen, or cancelled.
+    void queuePrinterChoice(std::string name) { printers_.push_back(std::move(name)); }
+    void queuePrinterCancel() { printers_.push_back(std::nullopt); }
 
     void setCurrentDirectory(std::string directory) { currentDirectory_ = std::move(directory); }
     // The next help viewers fail with this reason (empty: they start).
@@ -81,11 +86,14 @@ class ScriptedPlatform : public PlatformServices {
     const Message& lastMessage() const;  // throws std::logic_error when there is none
     const std::vector<FileDialogRequest>& fileRequests() const { return fileRequests_; }
     int fontRequests() const { return fontRequests_; }
+    int printDialogRequests() const { return printDialogRequests_; }
     const std::vector<std::string>& helpFiles() const { return helpFiles_; }
     int unscriptedCount() const { return unscripted_; }
     const std::vector<std::string>& scriptErrors() const { return scriptErrors_; }
     // Answers still queued: a test that scripted more dialogs than ran sees them here.
-    std::size_t pendingCount() const { return answers_.size() + files_.size() + fonts_.size(); }
+    std::size_t pendingCount() const {
+        return answers_.size() + files_.size() + fonts_.size() + printers_.size();
+    }
 
     // Forgets the recorded messages and requests (not the queues).
     void clearRecords();
@@ -98,6 +106,7 @@ class ScriptedPlatform : public PlatformServices {
     std::string lookUpFileName(std::string_view path) override;
     std::optional<std::string> startHelpViewer(std::string_view helpFile) override;
     PrintJobStart startDefaultPrinterJob() override;
+    PrintJobStart startChosenPrinterJob() override;
     PrintJobStart startPdfJob(std::string_view path) override;
 
   private:
@@ -108,12 +117,14 @@ class ScriptedPlatform : public PlatformServices {
     std::deque<MsgAnswer> answers_;
     std::deque<std::optional<FileChoice>> files_;
     std::deque<std::optional<FontChoice>> fonts_;
+    std::deque<std::optional<std::string>> printers_;
     std::optional<std::string> currentDirectory_;
     std::string helpFailure_;
 
     std::vector<Message> messages_;
     std::vector<FileDialogRequest> fileRequests_;
     int fontRequests_ = 0;
+    int printDialogRequests_ = 0;
     std::vector<std::string> helpFiles_;
     int unscripted_ = 0;
     std::vector<std::string> scriptErrors_;
