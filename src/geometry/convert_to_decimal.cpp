@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/failure.h"
 #include "common/fixed_text.h"
 #include "common/numeric_value.h"
 #include "geometry/angles.h"
@@ -33,6 +34,35 @@ double ConvertToDecimal(std::string_view text) {
     minutes = seconds / 60 + minutes;
     const double degrees = NumericValue(all.substr(0, p1));
     return Round4(minutes / 60 + degrees);
+}
+
+std::optional<double> CoordinateValue(std::string_view text) {
+    const std::string s = TrimSpaces(text);
+    // One to three fields between single spaces, each a number as a whole.
+    std::size_t fields = 0;
+    for (std::size_t begin = 0;;) {
+        const std::size_t end = s.find(' ', begin);
+        const std::string_view field = std::string_view(s).substr(begin, end - begin);
+        if (field.empty() || !StrictNumericValue(field)) {
+            return std::nullopt;
+        }
+        ++fields;
+        if (end == std::string::npos) {
+            break;
+        }
+        begin = end + 1;
+    }
+    if (fields > 3) {
+        return std::nullopt;
+    }
+    if (fields == 1) {
+        return StrictNumericValue(s);
+    }
+    try {
+        return ConvertToDecimal(s);
+    } catch (const RunTimeFailure&) {
+        return std::nullopt;  // degrees so large that the rounding overflows
+    }
 }
 
 }  // namespace tarvo

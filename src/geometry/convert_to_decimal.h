@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace tarvo {
@@ -10,5 +11,14 @@ namespace tarvo {
 // returned as read. No range checks: minutes or seconds of 60 or more simply add up.
 // Throws RunTimeFailure on overflow.
 double ConvertToDecimal(std::string_view text);
+
+// A coordinate as the location commands store it, read one way whatever the boxes
+// were left holding: a text that is one number as a whole is taken as it stands
+// (StrictNumericValue); degrees and minutes, or degrees, minutes and seconds, each
+// field a number as a whole and the fields separated by single spaces, are converted
+// as ConvertToDecimal does ("40 30 15" gives 40.5042). Spaces before and after are
+// ignored. Anything else (an empty text, "40abc", "40  30", four fields, a value
+// beyond the range of a double) gives no value.
+std::optional<double> CoordinateValue(std::string_view text);
 
 }  // namespace tarvo

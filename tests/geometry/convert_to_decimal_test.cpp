@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "common/failure.h"
 
 namespace tarvo {
@@ -47,6 +49,37 @@ TEST(ConvertToDecimal, OverflowReachesTheCaller) {
     // degrees are rounded to 4 places and 1E305 * 10000 overflows.
     EXPECT_EQ(ConvertToDecimal("1E305"), 1e305);
     EXPECT_THROW(ConvertToDecimal("1E305 ."), RunTimeFailure);
+}
+
+// The one reading of a typed coordinate that the location commands store.
+TEST(CoordinateValue, NumbersAsTheyStandAndDegreesMinutesSecondsConverted) {
+    const struct {
+        const char* typed;
+        double value;
+    } taken[] = {
+        {"40.5", 40.5},
+        {"40.123456789", 40.123456789},  // a plain number is not rounded
+        {"4.05E1", 40.5},
+        {"-5", -5},  // no range check: the number as it stands
+        {"0", 0},
+        {" 40 30 15 ", 40.5042},  // 40 + (30 + 15/60)/60 = 40.504166..., to 4 places
+        {"100 15", 100.25},       // 100 + 15/60
+        {"104 59 25", 104.9903},  // 104 + 59/60 + 25/3600 = 104.990277..., to 4 places
+        {"40 75", 41.25},         // 75 minutes simply add up: 40 + 75/60
+    };
+    for (const auto& t : taken) {
+        SCOPED_TRACE(t.typed);
+        const std::optional<double> value = CoordinateValue(t.typed);
+        ASSERT_TRUE(value.has_value());
+        EXPECT_EQ(*value, t.value);
+    }
+}
+
+TEST(CoordinateValue, AnythingElseGivesNoValue) {
+    for (const char* typed : {"", "   ", "40abc", "abc", "1,5", "40  30", "40 30 15 20", "40\t30",
+                              "40 x", "40 30 1E", "1E400", "1E305 0"}) {
+        EXPECT_FALSE(CoordinateValue(typed).has_value()) << typed;
+    }
 }
 
 }  // namespace
