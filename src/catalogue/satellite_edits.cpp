@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "common/fixed_text.h"
+
 namespace tarvo {
 
 bool FnSatelliteNameStorable(std::string_view name) {
@@ -14,6 +16,16 @@ bool IsCatalogueRow(const SatelliteTable& table, int row) {
 
 bool IsDefaultSatellite(const SatelliteTable& table, int row) {
     return IsCatalogueRow(table, row) && table.Row(row).SatName == table.Row(0).SatName;
+}
+
+bool IsDefaultCopyOf(const SatelliteTable& table, int row) {
+    if (!IsCatalogueRow(table, row)) {
+        return false;
+    }
+    const SatelliteRecord& copy = table.Row(0);
+    const SatelliteRecord& original = table.Row(row);
+    return copy.SatLong == original.SatLong &&
+           TrimSpacesView(copy.SatName) == TrimSpacesView(original.SatName);
 }
 
 void AddCatalogueRow(SatelliteTable& table, const SatelliteRecord& row) {

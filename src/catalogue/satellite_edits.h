@@ -24,6 +24,11 @@ bool IsCatalogueRow(const SatelliteTable& table, int row);
 // compared as the stored 25 characters, letter case and blanks included.
 bool IsDefaultSatellite(const SatelliteTable& table, int row);
 
+// True when row 0, the default satellite, is the copy of catalogue row `row`: the same
+// name without leading and trailing spaces and the same position. The look-list mark is
+// not compared: it is what a tick changes in both.
+bool IsDefaultCopyOf(const SatelliteTable& table, int row);
+
 // Adds a catalogue row after the last one. A table without rows gets a blank default
 // row first, so that the new satellite is never taken for the default one.
 // Throws std::length_error when the catalogue already holds kMaxCatalogueRows rows.

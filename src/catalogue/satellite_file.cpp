@@ -1,10 +1,14 @@
 #include "catalogue/satellite_file.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <new>
+#include <system_error>
 #include <utility>
+#include <vector>
 
 #include "catalogue/file_error.h"
+#include "catalogue/file_path.h"
 #include "catalogue/text_items.h"
 #include "catalogue/whole_file.h"
 #include "common/failure.h"
@@ -49,14 +53,18 @@ SatelliteFileRead ReadSatelliteFile(std::string_view fileName) {
     } catch (const FileError& error) {
         SatelliteFileRead result;
         result.failure = error.what();
+        std::error_code lookUp;
+        result.missing = !std::filesystem::exists(FilePath(fileName), lookUp) && !lookUp;
         return result;
     }
     return ParseSatelliteFile(bytes);
 }
 
 std::string SatelliteFileText(const SatelliteTable& table) {
+    static const std::vector<SatelliteRecord> kBlankDefault(1);
+    const std::vector<SatelliteRecord>& rows = table.Empty() ? kBlankDefault : table.Rows();
     std::string text;
-    for (const SatelliteRecord& row : table.Rows()) {
+    for (const SatelliteRecord& row : rows) {
         text += '"';
         text += FixedWidth(row.SatName, kSatNameWidth);
         text += "\"\r\n";

@@ -16,6 +16,9 @@ struct SatelliteFileRead {
     SatelliteTable table;
     bool ok = false;
     std::string failure;  // empty when ok
+    // The failure was that no file of that name is there: nothing on disk could be
+    // lost by writing one. False for every other failure (a damaged file, no access).
+    bool missing = false;
 };
 
 // Reads the records of a satellite file: three items each (name, longitude in degrees
@@ -31,6 +34,9 @@ SatelliteFileRead ReadSatelliteFile(std::string_view fileName);
 
 // The satellite file of a table: per row three lines ended by CR LF, the name padded to
 // 25 characters in double quotes, the longitude as NumberText, the mark as an integer.
+// A file holds at least one record, so a table without rows is written as a blank
+// default satellite (a name of blanks, 0, 0): the reader takes that back as row 0 alone,
+// where an empty file would be a damaged one.
 std::string SatelliteFileText(const SatelliteTable& table);
 
 // Replaces a satellite file with the table. Throws FileWriteError with the reason; the

@@ -39,6 +39,22 @@ TEST(SatelliteEdits, DefaultIsTheCatalogueRowWithRowZerosNameAtFullWidth) {
     EXPECT_FALSE(IsCatalogueRow(SatelliteTable{}, 0));
 }
 
+// Row 0 is a row's copy when both show the same: trimmed name and position; the mark
+// may differ, since it is what a tick changes.
+TEST(SatelliteEdits, RowZeroIsTheCopyOfARowOfTheSameTrimmedNameAndPosition) {
+    const SatelliteTable table = TableOf({{" Galaxy", 99, 1},
+                                          {"Galaxy", 99, 0},
+                                          {"Galaxy", 97, 1},
+                                          {"GALAXY", 99, 1},
+                                          {"Galaxy ", 99, 1}});
+    EXPECT_FALSE(IsDefaultCopyOf(table, 0));  // row 0 is no catalogue row
+    EXPECT_TRUE(IsDefaultCopyOf(table, 1));
+    EXPECT_FALSE(IsDefaultCopyOf(table, 2));  // another position
+    EXPECT_FALSE(IsDefaultCopyOf(table, 3));  // letter case counts
+    EXPECT_TRUE(IsDefaultCopyOf(table, 4));
+    EXPECT_FALSE(IsDefaultCopyOf(table, 5));  // no such row
+}
+
 TEST(SatelliteEdits, AddingToATableWithoutRowsPutsABlankDefaultFirst) {
     SatelliteTable table;
     AddCatalogueRow(table, {"Arabsat", 334, 1});

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "catalogue/whole_file.h"
@@ -44,7 +45,8 @@ void ExpectRow(const SatelliteTable& table, int row, const std::string& name, do
 
 TEST(SatelliteFile, WritesThreeLinesPerRow) {
     EXPECT_EQ(SatelliteFileText(ThreeSatellites()), kThreeSatellitesFile);
-    EXPECT_EQ(SatelliteFileText(SatelliteTable{}), "");
+    // No rows: one blank record, since an empty file would read as a damaged one.
+    EXPECT_EQ(SatelliteFileText(SatelliteTable{}), "\"" + Padded("") + "\"\r\n0\r\n0\r\n");
 
     SatelliteTable odd;
     odd.Append({"", -5, 0});
@@ -159,7 +161,20 @@ TEST(SatelliteFile, FileOnDisk) {
     const SatelliteFileRead missing = ReadSatelliteFile(name);
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.failure, "No such file or directory");
+    EXPECT_TRUE(missing.missing);
     EXPECT_FALSE(ReadSatelliteFile("").ok);
+    EXPECT_TRUE(ReadSatelliteFile("").missing);
+
+    // A damaged file and one that cannot be read are there: they are not missing.
+    WriteBytes(folder.file("damaged.sat"), "\"Half\"\r\n");
+    const SatelliteFileRead damaged = ReadSatelliteFile(folder.Name("damaged.sat"));
+    EXPECT_FALSE(damaged.ok);
+    EXPECT_FALSE(damaged.missing);
+    std::filesystem::create_directory(folder.file("folder.sat"));
+    EXPECT_FALSE(ReadSatelliteFile(folder.Name("folder.sat")).missing);
+
+    WriteSatelliteFile(SatelliteTable{}, folder.Name("empty.sat"));
+    EXPECT_TRUE(ReadSatelliteFile(folder.Name("empty.sat")).ok);
 
     WriteSatelliteFile(ThreeSatellites(), name);
     EXPECT_EQ(ReadWholeFile(name), kThreeSatellitesFile);

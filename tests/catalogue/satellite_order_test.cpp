@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "catalogue/satellite_search.h"
+#include "common/failure.h"
 
 namespace tarvo {
 namespace {
@@ -147,6 +149,36 @@ TEST(SatelliteSearch, ByLongitudeExactValue) {
     EXPECT_EQ(FindSatelliteByLongitude(table, "99.21"), std::nullopt);
     EXPECT_EQ(FindSatelliteByLongitude(table, "7"), std::nullopt);  // row 0
     EXPECT_EQ(FindSatelliteByLongitude(table, ""), std::nullopt);   // reads as 0
+}
+
+// The row the satellite boxes show: name (trimmed, letter case counting) and position
+// both; the current row first, else the lowest such row.
+TEST(SatelliteSearch, ShownSatelliteNeedsNameAndPosition) {
+    const SatelliteTable table = Table({{"Skybird 7", 99.2, 0},
+                                        {"Skybird 7", 99.2, 0},
+                                        {"Skybird 7", 101, 0},
+                                        {"Skybird 7", 99.2, 1}});
+    const struct {
+        const char* name;
+        const char* position;
+        int preferred;
+        std::optional<std::int16_t> row;
+    } cases[] = {
+        {"Skybird 7", "99.2", 0, 1},  // row 0 is no catalogue row: the lowest one
+        {"Skybird 7", "99.2", 3, 3},  // the current row when it is shown
+        {"Skybird 7", "99.2", 2, 1},  // not the current row when it shows another position
+        {"  Skybird 7  ", "99.20", 0, 1},
+        {"Skybird 7", "101", 1, 2},
+        {"SKYBIRD 7", "99.2", 1, std::nullopt},
+        {"Skybird 7", "72", 1, std::nullopt},
+        {"Skybird", "99.2", 1, std::nullopt},
+        {"", "", 0, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FindShownSatellite(table, c.name, c.position, c.preferred), c.row)
+            << c.name << " at " << c.position;
+    }
+    EXPECT_THROW(FindShownSatellite(table, "Skybird 7", "1E999", 1), RunTimeFailure);
 }
 
 TEST(SatelliteSearch, DuplicateNamesAreTrimmedButCaseSensitive) {
