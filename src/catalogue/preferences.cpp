@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <string_view>
+#include <utility>
 
 #include "common/failure.h"
 #include "common/int16.h"
@@ -51,24 +52,26 @@ double TypedNumber(std::string_view text) {
 
 std::optional<PreferenceRefusal> StorePreferences(Settings& settings,
                                                   const PreferenceTexts& texts) {
+    // Checked and stored on a copy: the settings change only when every value passed.
+    Settings next = settings;
     const struct {
         std::int16_t& setting;
         const std::string& text;
         WholeNumberRule rule;
     } wholeNumbers[] = {
-        {settings.PrtFontSize,
+        {next.PrtFontSize,
          texts.points,
          {PreferenceField::Points, 6, "Font size must be six or larger!",
           "Font size must be 32767 or less!"}},
-        {settings.PrtLeftMargin,
+        {next.PrtLeftMargin,
          texts.leftMargin,
          {PreferenceField::LeftMargin, 0, "Margin value cannot be a negative number!",
           "Margin value must be 32767 or less!"}},
-        {settings.PrtTopMargin,
+        {next.PrtTopMargin,
          texts.topMargin,
          {PreferenceField::TopMargin, 0, "Top margin cannot be a negative number!",
           "Top margin must be 32767 or less!"}},
-        {settings.PrtLineSpacing,
+        {next.PrtLineSpacing,
          texts.spacing,
          {PreferenceField::Spacing, 0, "Line Spacing cannot be a negative number!",
           "Line Spacing must be 32767 or less!"}},
@@ -92,9 +95,10 @@ std::optional<PreferenceRefusal> StorePreferences(Settings& settings,
     } catch (const RunTimeFailure&) {
         return PreferenceRefusal{PreferenceField::AzOffset, "Azimuth offset is too large!"};
     }
-    settings.ElOffset = elOffset;
-    settings.AzOffset = azOffset;
-    settings.PrtFontName = texts.fontName;
+    next.ElOffset = elOffset;
+    next.AzOffset = azOffset;
+    next.PrtFontName = texts.fontName;
+    settings = std::move(next);
     return std::nullopt;
 }
 

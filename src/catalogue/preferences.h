@@ -31,8 +31,8 @@ struct PreferenceRefusal {
 // as an infinity of its sign instead of failing.
 double TypedNumber(std::string_view text);
 
-// Takes the typed preferences over into `settings`, one value at a time in this order,
-// each stored as soon as its own check has passed:
+// Takes the typed preferences over into `settings`, all of them or none: the values
+// are checked in this order,
 //  1. the point size: at least 6;
 //  2. to 4. the left margin, top margin and line spacing: not negative;
 //     each read with NumericValue and rounded to a whole number, an exact half to the
@@ -40,8 +40,9 @@ double TypedNumber(std::string_view text);
 //     value does not fit a 16-bit field;
 //  5. both offsets, unrounded and unchecked but for a number beyond the double range;
 //  6. the font name.
-// The first refused value stops: the values stored before it stay stored, the ones
-// after it are not touched. Nothing when every value was taken.
+// The first refused value stops, and `settings` is left exactly as it was, so that
+// values the user then abandons never reach a later rewrite of the settings file.
+// Nothing when every value was taken.
 std::optional<PreferenceRefusal> StorePreferences(Settings& settings, const PreferenceTexts& texts);
 
 }  // namespace tarvo

@@ -33,10 +33,10 @@ class frmPref : public QWidget {
     // in the printer font and size; the focus goes to the elevation offset.
     void Fill();
 
-    // The four checks in order, each value stored as soon as its check passed, then the
-    // offsets and font name, then the settings file rewritten. A refused value is
-    // reported, the focus goes to its box and the values stored before it stay stored;
-    // the file is not rewritten. True when everything was stored and written.
+    // The four checks in order, then the offsets and font name; only when every value
+    // passed are they all stored in the settings and the settings file rewritten. A
+    // refused value is reported, the focus goes to its box and the settings stay as they
+    // were. True when everything was stored and written.
     bool SavePreferences();
 
     // --- Event handlers ---------------------------------------------------------------

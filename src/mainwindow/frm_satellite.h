@@ -80,7 +80,7 @@ class frmSatellite : public QMainWindow {
     void LoadLocationCombo();
 
     // The user chose a name in the location list: shows that record and calculates,
-    // or, when no record has that name, empties the coordinate boxes.
+    // or, when no record has that name, empties the coordinate boxes and the results.
     void cboLocations_Click();
 
     // --- Settings file, satellite file and satellite lists ----------------------------
@@ -92,13 +92,14 @@ class frmSatellite : public QMainWindow {
     void ReadINIFile();
 
     // Rewrites tarvo.ini whole from Settings. A failed write is reported in a message box
-    // and leaves the old file as it was; the settings in memory keep their values.
+    // and leaves the old file as it was; the settings in memory go back to what it holds.
     // True when the file was written.
     bool WriteINIFile();
 
     // Replaces the satellite table with the records of a satellite file and rebuilds the
     // lists. An empty name does nothing. A failed read is reported; the table then holds
-    // the complete records read before the failure and the lists stay as they were.
+    // the complete records read before the failure and the lists stay as they were, and
+    // while the file is there (damaged, not missing) no command rewrites it from them.
     // Either way CurSat is brought back to row 0 when its row is no longer there.
     void ReadSatFile(std::string_view FileName);
 
@@ -308,7 +309,19 @@ class frmSatellite : public QMainWindow {
 
     // Satellite lists and files (satellite_lists.cpp, settings_file_io.cpp)
     void SelectListOrder(std::int16_t sortAlpha);
-    void ReportWriteFailure(std::string_view fileName, std::string_view reason);
+    // `note`, when not empty, ends the message: what the failure leaves as it was.
+    void ReportWriteFailure(std::string_view fileName, std::string_view reason,
+                            std::string_view note = {});
+    // WriteINIFile whose failure message ends with `note`.
+    bool RewriteINIFile(std::string_view note);
+
+    // The satellite file (satellite_file_io.cpp, satellite_file_commands.cpp).
+    void ReportUnreadSatFile(std::string_view fileName);
+    // True, after telling the user, while the table holds only part of the current file.
+    bool RefuseIncompleteSatFile();
+    // `path` named in tarvo.ini as the current satellite file; on a failure the old file
+    // stays current and named, and the message says so.
+    bool NameCurrentSatFile(const std::string& path);
 
     // A location file just made current, shown (location_file_commands.cpp).
     void ShowNewLocationFile();

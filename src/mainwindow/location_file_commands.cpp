@@ -55,10 +55,8 @@ bool MakeCurrent(frmSatellite& form, const std::string& path) {
                          failure.what() + StillCurrent(s));
         return false;
     }
-    const Settings before = s.Settings;
     s.Settings.LocFileName = path;
-    if (!form.WriteINIFile()) {  // reported
-        s.Settings = before;
+    if (!form.WriteINIFile()) {  // reported; the settings are the file's again
         return false;
     }
     s.LocFile = std::move(opened);  // the old file closes here

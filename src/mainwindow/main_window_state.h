@@ -41,11 +41,22 @@ struct MainWindowState {
     // Defaults until the settings file is read.
     tarvo::Settings Settings;
 
+    // The settings as tarvo.ini holds them: as last read or written (the defaults after
+    // a rebuild, or when the file could not be read). A rewrite that fails puts Settings
+    // back to these, so that memory never holds what the file does not.
+    tarvo::Settings SettingsInFile;
+
     // --- Satellite table and lists (CurSat, SatOrder) ---------------------------------
     // The satellite catalogue as last read from the current satellite file: row 0 the
     // default satellite, rows 1 to SatLast() the catalogue, in order of longitude after
     // every rebuild of the lists.
     tarvo::SatelliteTable SatelliteTable;
+
+    // True while the table holds only the part of the current satellite file that could
+    // be read before the file turned out damaged (or unreadable): the commands that
+    // rewrite that file refuse then, so that nothing after the damage is lost. Save As
+    // and New, and opening a file that reads whole, end it.
+    bool SatFileIncomplete = false;
 
     // The row of the satellite last chosen in a list; 0, the default satellite, until a
     // choice is made. It may name a row that is no longer there (a delete of the last

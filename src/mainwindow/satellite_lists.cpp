@@ -15,6 +15,7 @@
 #include "mainwindow/updating_guard.h"
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
+#include "platform/option_button.h"
 
 namespace tarvo {
 
@@ -147,19 +148,25 @@ void frmSatellite::optArc_Click() {
 }
 
 // The steps both option buttons share: the order is saved and the lists rebuilt in it;
-// the current satellite is shown with its name as stored (trailing spaces included).
-// No calculation follows.
+// the current satellite is shown with its name as stored (trailing spaces included),
+// and the results are calculated for it, since the boxes may have shown another
+// position before. An order that cannot be saved is not used: the option goes back to
+// the order the settings file holds, and nothing else changes.
 void frmSatellite::SelectListOrder(std::int16_t sortAlpha) {
-    state_.Settings.SortAlpha = sortAlpha;
-    WriteINIFile();
-    LoadSatCombos();
-    const SatelliteRecord* row = FnCurrentSatellite();
-    if (row == nullptr) {
+    MainWindowState& s = state_;
+    s.Settings.SortAlpha = sortAlpha;
+    if (!WriteINIFile()) {  // reported; SortAlpha is what the file holds again
+        UpdatingGuard updating(s.Updating);
+        (s.Settings.SortAlpha != 0 ? optAlpha : optArc)->setValue(true);
         return;
     }
-    const SatelliteRecord current = *row;  // the writes below raise handlers
-    cboSatName->setText(current.SatName);
-    cboSatLong->setText(NumberText(current.SatLong));
+    LoadSatCombos();
+    if (const SatelliteRecord* row = FnCurrentSatellite()) {
+        const SatelliteRecord current = *row;  // the writes below raise handlers
+        cboSatName->setText(current.SatName);
+        cboSatLong->setText(NumberText(current.SatLong));
+    }
+    Calculate();
 }
 
 }  // namespace tarvo

@@ -22,6 +22,7 @@ void frmSatellite::ReadINIFile() {
     }
     if (read) {
         s.Settings = *read;
+        s.SettingsInFile = *read;
         return;
     }
     // Missing, unreadable, short, an unreadable number or no end mark: whatever was
@@ -31,27 +32,41 @@ void frmSatellite::ReadINIFile() {
     const MsgAnswer answer =
         platform_.messageBox(question, MsgButtons::YesNo, MsgIcon::Exclamation, s.MsgTitle);
     s.Settings = DefaultSettings();
+    s.SettingsInFile = s.Settings;
     if (answer == MsgAnswer::Yes) {
         WriteINIFile();
     }
 }
 
 bool frmSatellite::WriteINIFile() {
+    return RewriteINIFile({});
+}
+
+bool frmSatellite::RewriteINIFile(std::string_view note) {
+    MainWindowState& s = state_;
     try {
-        WriteSettingsFile(state_.Settings, kSettingsFileName);
+        WriteSettingsFile(s.Settings, kSettingsFileName);
+        s.SettingsInFile = s.Settings;
         return true;
     } catch (const FileError& error) {
-        ReportWriteFailure(kSettingsFileName, error.what());
+        // The file keeps what it held, and so do the settings in memory: a later write
+        // for another reason must not store a change that was refused here.
+        s.Settings = s.SettingsInFile;
+        ReportWriteFailure(kSettingsFileName, error.what(), note);
         return false;
     }
 }
 
-// A whole-file rewrite that failed: the old file is still there, the values in memory
-// keep what the command set, and the user learns which file and why.
-void frmSatellite::ReportWriteFailure(std::string_view fileName, std::string_view reason) {
+// A whole-file rewrite that failed: the old file is still there, and the user learns
+// which file and why.
+void frmSatellite::ReportWriteFailure(std::string_view fileName, std::string_view reason,
+                                      std::string_view note) {
     const MainWindowState& s = state_;
-    const std::string text = "The file " + std::string(fileName) + " could not be written." +
-                             s.LineBreak + std::string(reason);
+    std::string text = "The file " + std::string(fileName) + " could not be written." +
+                       s.LineBreak + std::string(reason);
+    if (!note.empty()) {
+        text += s.LineBreak + std::string(note);
+    }
     platform_.messageBox(text, MsgButtons::Ok, MsgIcon::Exclamation, s.MsgTitle);
 }
 

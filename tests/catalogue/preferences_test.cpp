@@ -41,7 +41,8 @@ struct Case {
     Stored after;
 };
 
-TEST(StorePreferences, ChecksInOrderStoringEachValueAsItPasses) {
+// A refused value leaves every setting as it was, also those whose checks passed.
+TEST(StorePreferences, ChecksInOrderAndStoresAllOrNothing) {
     using F = PreferenceField;
     const Case cases[] = {
         {"all taken, offsets unrounded",
@@ -74,21 +75,21 @@ TEST(StorePreferences, ChecksInOrderStoringEachValueAsItPasses) {
          F::Points,
          "Font size must be six or larger!",
          kBefore},
-        {"negative left margin refused after the point size was stored",
+        {"negative left margin refused, the point size before it not stored",
          {"9", "9", "12", "-1", "1", "1", "Courier"},
          F::LeftMargin,
          "Margin value cannot be a negative number!",
-         {12, 1000, 400, 100, 0.75, -3, "Arial"}},
+         kBefore},
         {"-0.4 is negative although it rounds to 0",
          {"9", "9", "12", "5", "-0.4", "1", "Courier"},
          F::TopMargin,
          "Top margin cannot be a negative number!",
-         {12, 5, 400, 100, 0.75, -3, "Arial"}},
-        {"negative spacing refused after three values were stored",
+         kBefore},
+        {"negative spacing refused, the three values before it not stored",
          {"9", "9", "8", "5", "6", "-3", "Courier"},
          F::Spacing,
          "Line Spacing cannot be a negative number!",
-         {8, 5, 6, 100, 0.75, -3, "Arial"}},
+         kBefore},
     };
     for (const Case& c : cases) {
         Settings settings = Before();
@@ -127,32 +128,32 @@ TEST(StorePreferences, RefusesWhatASixteenBitFieldCannotHold) {
          {"0", "0", "7", "40000", "0", "0", "A"},
          F::LeftMargin,
          "Margin value must be 32767 or less!",
-         {7, 1000, 400, 100, 0.75, -3, "Arial"}},
+         kBefore},
         {"a negative margin beyond the double range is negative",
          {"0", "0", "7", "1", "-1E400", "0", "A"},
          F::TopMargin,
          "Top margin cannot be a negative number!",
-         {7, 1, 400, 100, 0.75, -3, "Arial"}},
+         kBefore},
         {"a large top margin",
          {"0", "0", "7", "1", "&HFFFF", "0", "A"},
          F::TopMargin,
          "Top margin must be 32767 or less!",
-         {7, 1, 400, 100, 0.75, -3, "Arial"}},
+         kBefore},
         {"a large spacing",
          {"0", "0", "7", "1", "2", "1e5", "A"},
          F::Spacing,
          "Line Spacing must be 32767 or less!",
-         {7, 1, 2, 100, 0.75, -3, "Arial"}},
+         kBefore},
         {"an elevation offset beyond the double range",
          {"1E999", "1", "7", "1", "2", "3", "A"},
          F::ElOffset,
          "Elevation offset is too large!",
-         {7, 1, 2, 3, 0.75, -3, "Arial"}},
+         kBefore},
         {"an azimuth offset beyond the double range",
          {"1", "-1D999", "7", "1", "2", "3", "A"},
          F::AzOffset,
          "Azimuth offset is too large!",
-         {7, 1, 2, 3, 0.75, -3, "Arial"}},
+         kBefore},
     };
     for (const Case& c : cases) {
         Settings settings = Before();

@@ -9,13 +9,16 @@
 #include <QPushButton>
 #include <QtTest/QTest>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "catalogue/settings.h"
+#include "catalogue/settings_file.h"
 #include "dialog_fixture.h"
 #include "dialogs/frm_pref.h"
 #include "mainwindow/disk_files.h"
 #include "platform/label.h"
+#include "platform/option_button.h"
 #include "platform/text_box.h"
 
 namespace tarvo::testing {
@@ -200,15 +203,12 @@ TEST_F(PreferencesTest, ARefusedValueStopsTheSaveWithTheFocusInItsBox) {
         const char* spacing;
         const char* message;
         const char* focus;
-        std::int16_t storedPoints;  // in memory afterwards
-        std::int16_t storedLeft;
     };
     const Case cases[] = {
-        {"12", "-1", "5", "5", "Margin value cannot be a negative number!", "txtLftMargin", 12,
-         1000},
-        {"8", "30", "5", "-3", "Line Spacing cannot be a negative number!", "txtSpacing", 8, 30},
-        {"40000", "1", "1", "1", "Font size must be 32767 or less!", "txtPoints", 8, 30},
-        {"9", "1", "32768", "1", "Top margin must be 32767 or less!", "txtTopMargin", 9, 1},
+        {"12", "-1", "5", "5", "Margin value cannot be a negative number!", "txtLftMargin"},
+        {"8", "30", "5", "-3", "Line Spacing cannot be a negative number!", "txtSpacing"},
+        {"40000", "1", "1", "1", "Font size must be 32767 or less!", "txtPoints"},
+        {"9", "1", "32768", "1", "Top margin must be 32767 or less!", "txtTopMargin"},
     };
     frmPref* pref = Open();
     ASSERT_NE(pref, nullptr);
@@ -227,15 +227,15 @@ TEST_F(PreferencesTest, ARefusedValueStopsTheSaveWithTheFocusInItsBox) {
         ASSERT_NE(pref->focusWidget(), nullptr);
         EXPECT_EQ(pref->focusWidget()->objectName(), c.focus) << c.message;
         EXPECT_TRUE(pref->isVisible()) << c.message;
-        EXPECT_EQ(settings().PrtFontSize, c.storedPoints) << c.message;
-        EXPECT_EQ(settings().PrtLeftMargin, c.storedLeft) << c.message;
-        EXPECT_EQ(settings().ElOffset, 0) << c.message;  // the offsets come after the checks
+        // Not even the values whose checks passed are taken.
+        EXPECT_EQ(settings().PrtFontSize, 14) << c.message;
+        EXPECT_EQ(settings().PrtLeftMargin, 1000) << c.message;
+        EXPECT_EQ(settings().ElOffset, 0) << c.message;
         EXPECT_EQ(SettingsFile(), "as it was") << c.message;
     }
 
-    // Leaving now keeps the values the checks took over, and writes nothing.
     pref->cmdExit->click();
-    EXPECT_EQ(settings().PrtFontSize, 9);
+    EXPECT_EQ(settings().PrtFontSize, 14);
     EXPECT_EQ(SettingsFile(), "as it was");
 }
 
@@ -334,7 +334,35 @@ TEST_F(PreferencesTest, AFailedRewriteIsReportedAndTheWindowStaysOpen) {
     EXPECT_THAT(platform.lastMessage().text,
                 ::testing::StartsWith("The file tarvo.ini could not be written."));
     EXPECT_TRUE(pref->isVisible());
-    EXPECT_EQ(settings().PrtFontSize, 16);  // in memory, as for any failed rewrite
+    // Memory holds what the file holds, as after any failed rewrite; the window keeps
+    // the typed value for another try.
+    EXPECT_EQ(settings().PrtFontSize, 14);
+    EXPECT_EQ(pref->txtPoints->text(), "16");
+}
+
+// Values abandoned after a refused save never reach the settings file, also not with a
+// later rewrite for another reason (here the list order).
+TEST_F(PreferencesTest, ARefusedSaveLeavesNothingForALaterRewrite) {
+    frmPref* pref = Open();
+    ASSERT_NE(pref, nullptr);
+    Retype(pref->txtPoints, "9");
+    Retype(pref->txtLftMargin, "20");
+    Retype(pref->txtTopMargin, "-5");  // refused after two values passed their checks
+    Retype(pref->txtElOffSet, "1.5");
+    pref->cmdSave->click();
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.lastMessage().text, "Top margin cannot be a negative number!");
+    pref->cmdExit->click();
+
+    form->optArc->userClick();
+    const std::optional<Settings> onDisk = ReadSettingsFile(folder.file("tarvo.ini").string());
+    ASSERT_TRUE(onDisk.has_value());
+    EXPECT_EQ(onDisk->SortAlpha, 0);
+    EXPECT_EQ(onDisk->PrtFontSize, 14);
+    EXPECT_EQ(onDisk->PrtLeftMargin, 1000);
+    EXPECT_EQ(onDisk->PrtTopMargin, 400);
+    EXPECT_EQ(onDisk->ElOffset, 0);
+    EXPECT_EQ(SettingsFileText(settings()), SettingsFileText(*onDisk));
 }
 
 }  // namespace

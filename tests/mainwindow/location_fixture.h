@@ -24,7 +24,9 @@ class LocationFixture : public FormTest {
 
     void OpenBytes(const std::string& bytes) {
         WriteBytes(folder.file("sites.loc"), bytes);
+        // As though tarvo.ini named it, which is what a failed rewrite goes back to.
         form->state().Settings.LocFileName = "sites.loc";
+        form->state().SettingsInFile.LocFileName = "sites.loc";
         form->OpenLocationData("sites.loc");
         form->LoadLocationCombo();
         form->cboSatLong->setText("100");

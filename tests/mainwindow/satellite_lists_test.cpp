@@ -167,7 +167,7 @@ TEST_F(SatelliteListsTest, NameThatNoLongerMatchesEmptiesThePosition) {
     EXPECT_EQ(Shown(), (Results{"", "", ""}));  // no position, no result
 }
 
-TEST_F(SatelliteListsTest, OrderOptionsSaveTheOrderAndRebuildWithoutCalculating) {
+TEST_F(SatelliteListsTest, OrderOptionsSaveTheOrderRebuildAndCalculateTheCurrentSatellite) {
     Load("good.sat",
          "\"Default sat\",101,1\r\n"
          "\"Zeta\",99,0\r\n"
@@ -179,7 +179,10 @@ TEST_F(SatelliteListsTest, OrderOptionsSaveTheOrderAndRebuildWithoutCalculating)
     form->txtLatitude->setText("40");
     form->cboSatName->choose(EntryIndex(form->cboSatName, "Zeta"));
     ASSERT_EQ(form->state().CurSat, 2);
-    form->txtAzimuth->setText("kept");
+    // Another position typed and calculated: 101 W, the worked example 181.556.
+    form->cboSatLong->setText("101");
+    form->Calculate();
+    ASSERT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
 
     form->optArc->userClick();
     EXPECT_EQ(form->state().Settings.SortAlpha, 0);
@@ -189,7 +192,8 @@ TEST_F(SatelliteListsTest, OrderOptionsSaveTheOrderAndRebuildWithoutCalculating)
     EXPECT_EQ(Entries(form->cboSatLong), (std::vector<std::string>{"72.5", "99", "101"}));
     EXPECT_EQ(form->cboSatName->text(), Stored("Zeta"));  // as stored, 25 characters
     EXPECT_EQ(form->cboSatLong->text(), "99");
-    EXPECT_EQ(form->txtAzimuth->text(), "kept");
+    // The results follow the boxes: Zeta at 99 W from 40 N, 100 W, the worked example.
+    EXPECT_EQ(Shown(), (Results{"178.444", "43.712", "20249.4"}));
 
     form->optAlpha->userClick();
     EXPECT_EQ(form->state().Settings.SortAlpha, 1);
@@ -197,7 +201,7 @@ TEST_F(SatelliteListsTest, OrderOptionsSaveTheOrderAndRebuildWithoutCalculating)
     EXPECT_EQ(Entries(form->cboSatName), (std::vector<std::string>{"Mid", "Zeta", "alpha"}));
     EXPECT_EQ(form->state().SatOrder, (std::vector<std::int16_t>{0, 3, 2, 1}));
     EXPECT_EQ(form->cboSatName->text(), Stored("Zeta"));
-    EXPECT_EQ(form->txtAzimuth->text(), "kept");
+    EXPECT_EQ(Shown(), (Results{"178.444", "43.712", "20249.4"}));
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_TRUE(boundary.failures.empty());
 }
@@ -222,7 +226,9 @@ TEST_F(SatelliteListsTest, OrderOptionsDoNothingWhileUpdating) {
     EXPECT_EQ(form->cboSatName->text(), "typed");
 }
 
-TEST_F(SatelliteListsTest, OrderIsUsedEvenWhenItCannotBeSaved) {
+// An order the settings file does not take is not used: the option goes back, and the
+// lists, the boxes and the settings stay what they were.
+TEST_F(SatelliteListsTest, AnOrderThatCannotBeSavedIsNotUsed) {
     Load("good.sat",
          "\"Default sat\",101,1\r\n"
          "\"Zeta\",99,0\r\n"
@@ -235,10 +241,12 @@ TEST_F(SatelliteListsTest, OrderIsUsedEvenWhenItCannotBeSaved) {
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.lastMessage().text,
               "The file tarvo.ini could not be written.\x0A\x0DIs a directory");
-    EXPECT_EQ(form->state().Settings.SortAlpha, 0);
-    EXPECT_EQ(Entries(form->cboSatName), (std::vector<std::string>{"alpha", "Zeta"}));
-    EXPECT_EQ(form->cboSatName->text(), Stored("Default sat"));  // CurSat is row 0
-    EXPECT_EQ(form->cboSatLong->text(), "101");
+    EXPECT_EQ(form->state().Settings.SortAlpha, 1);
+    EXPECT_TRUE(form->optAlpha->value());
+    EXPECT_FALSE(form->optArc->value());
+    EXPECT_EQ(Entries(form->cboSatName), (std::vector<std::string>{"Zeta", "alpha"}));
+    EXPECT_EQ(form->cboSatName->text(), "");
+    EXPECT_EQ(form->state().Updating, 0);
     EXPECT_TRUE(boundary.failures.empty());
 }
 

@@ -187,9 +187,9 @@ TEST_F(SettingsCommandsTest, FailedWriteIsReportedAndChangesNothingOnDisk) {
     EXPECT_TRUE(std::filesystem::is_directory(folder.file("tarvo.ini")));
     EXPECT_EQ(ReadBytes(folder.file("tarvo.ini") / "inside"), "kept");
     EXPECT_EQ(FolderNames(folder.path()), std::vector<std::string>{"tarvo.ini"});
-    // The settings in memory keep the values just set.
-    EXPECT_EQ(form->state().Settings.SortAlpha, 0);
-    EXPECT_EQ(form->state().Settings.AzOffset, 1.25);
+    // The settings in memory go back to what the file last held: nothing was read, so
+    // the defaults.
+    ExpectDefaults(form->state().Settings);
 
     // The same folder cannot be read either: asked, answered Yes, the rebuild fails too
     // and says so; the program runs on the defaults.
@@ -209,7 +209,10 @@ TEST_F(SettingsCommandsTest, ReadOnlyFileIsRefusedAndReportedWhoeverRunsTheProgr
     WriteBytes(folder.file("tarvo.ini"), before);
     std::filesystem::permissions(folder.file("tarvo.ini"), std::filesystem::perms::owner_read |
                                                                std::filesystem::perms::group_read);
+    form->ReadINIFile();
+    ASSERT_TRUE(platform.messages().empty());
     form->state().Settings.AzOffset = 1.25;
+    form->state().Settings.SatFileName = "changed.sat";
 
     EXPECT_FALSE(form->WriteINIFile());
     ASSERT_EQ(platform.messages().size(), 1u);
@@ -217,6 +220,9 @@ TEST_F(SettingsCommandsTest, ReadOnlyFileIsRefusedAndReportedWhoeverRunsTheProgr
               "The file tarvo.ini could not be written.\x0A\x0DPermission denied");
     EXPECT_EQ(ReadBytes(folder.file("tarvo.ini")), before);
     EXPECT_EQ(FolderNames(folder.path()), std::vector<std::string>{"tarvo.ini"});
+    // Memory holds what the file holds again: lines 2 and 7 of the hand-made file.
+    EXPECT_EQ(form->state().Settings.AzOffset, 0.25);
+    EXPECT_EQ(form->state().Settings.SatFileName, "north.sat");
 }
 
 TEST_F(SettingsCommandsTest, APipeNamedTarvoIniIsAskedAboutLikeAMissingFile) {
