@@ -11,9 +11,8 @@
 
 #include "catalogue/file_error.h"
 #include "catalogue/location_checks.h"
-#include "common/failure.h"
 #include "common/fixed_text.h"
-#include "common/numeric_value.h"
+#include "geometry/convert_to_decimal.h"
 #include "mainwindow/frm_satellite.h"
 #include "platform/combo_box.h"
 #include "platform/platform_services.h"
@@ -61,31 +60,22 @@ bool NoLocationFile(frmSatellite& form) {
     return true;
 }
 
-// The coordinate boxes, read by `convert`; a box that gives no number is named in a
-// message and nothing comes back. Longitude first, as the record is filled.
-template <typename Convert>
-std::optional<std::pair<double, double>> ReadCoordinates(frmSatellite& form, Convert convert) {
-    const std::optional<double> longitude = convert(form.txtLongitude->text());
+// The coordinate boxes as Add, Save Changes and Set Default all store them: a number
+// as it stands, or degrees, minutes and seconds converted, also when no calculation
+// has rewritten the box (no satellite shown). A box holding anything else is named in
+// a message and nothing comes back. Longitude first, as the record is filled.
+std::optional<std::pair<double, double>> ReadCoordinates(frmSatellite& form) {
+    const std::optional<double> longitude = CoordinateValue(form.txtLongitude->text());
     if (!longitude) {
         Refuse(form, "West Long: must be a number in decimal degrees.");
         return std::nullopt;
     }
-    const std::optional<double> latitude = convert(form.txtLatitude->text());
+    const std::optional<double> latitude = CoordinateValue(form.txtLatitude->text());
     if (!latitude) {
         Refuse(form, "North Lat: must be a number in decimal degrees.");
         return std::nullopt;
     }
     return std::make_pair(*latitude, *longitude);
-}
-
-// The number at the start of the text, 0 when there is none; nothing only for a value
-// beyond the range of a double.
-std::optional<double> LeadingNumber(std::string_view text) {
-    try {
-        return NumericValue(text);
-    } catch (const RunTimeFailure&) {
-        return std::nullopt;
-    }
 }
 
 // The record the last choice from the list found, read afresh into LocBuffer, so that
@@ -109,8 +99,9 @@ bool ReadCurrentRecord(frmSatellite& form, const char* action) {
     return false;
 }
 
-// Writes LocBuffer as record n. A failure is reported with the reason; the list then
-// shows what the file holds.
+// Writes LocBuffer as record n. A failure is reported with the reason; the file keeps
+// its old record, so the list still shows what it holds, and the name and coordinate
+// boxes keep what the crew typed, to be saved again once the fault is gone.
 bool WriteRecord(frmSatellite& form, int n) {
     MainWindowState& s = form.state();
     try {
@@ -120,19 +111,8 @@ bool WriteRecord(frmSatellite& form, int n) {
     } catch (const FileError& failure) {
         Refuse(form, "The location could not be written to " + s.Settings.LocFileName + "." +
                          s.LineBreak + failure.what());
-        form.LoadLocationCombo();
         return false;
     }
-}
-
-// Rewrites tarvo.ini; when that fails (and is reported) the settings in memory go back
-// to what the file still holds.
-bool SaveSettings(frmSatellite& form, const Settings& before) {
-    if (form.WriteINIFile()) {
-        return true;
-    }
-    form.state().Settings = before;
-    return false;
 }
 
 // The record Add writes a location named `name` into, from one read of the whole file:
@@ -191,8 +171,7 @@ void frmSatellite::mnuAddLocation_Click() {
     if (!record) {
         return;
     }
-    // Only a text that is a number as a whole is stored as a coordinate.
-    const auto coordinates = ReadCoordinates(*this, StrictNumericValue);
+    const auto coordinates = ReadCoordinates(*this);
     if (!coordinates) {
         return;
     }
@@ -217,8 +196,10 @@ void frmSatellite::mnuSaveLocation_Click() {
              MsgIcon::None)) {
         return;
     }
-    // The location may keep its own name; another record's is refused.
-    const std::string name = TrimSpaces(cboLocations->text());
+    // Editing a coordinate empties the name box: a location saved with an empty box
+    // keeps its own name. It may keep its own name; another record's is refused.
+    const std::string typed = TrimSpaces(cboLocations->text());
+    const std::string name = typed.empty() ? TrimSpaces(s.LocBuffer.LocName) : typed;
     if (FindNameElsewhere(s.LocNames, name, s.LocIndex) != 0) {
         Duplicate();
         return;
@@ -229,7 +210,7 @@ void frmSatellite::mnuSaveLocation_Click() {
     const bool isDefault = FixedWidth(s.LocBuffer.LocName, kLocNameWidth) ==
                            FixedWidth(s.Settings.DefaultLocName, kDefaultLocNameWidth);
     Calculate();
-    const auto coordinates = ReadCoordinates(*this, LeadingNumber);
+    const auto coordinates = ReadCoordinates(*this);
     if (!coordinates) {
         return;
     }
@@ -239,10 +220,12 @@ void frmSatellite::mnuSaveLocation_Click() {
         return;
     }
     if (isDefault) {
-        // The default keeps its coordinates; only its name follows the change.
-        const Settings before = s.Settings;
+        // The default follows its record, name and position, so that the next start
+        // shows it where it now is.
         s.Settings.DefaultLocName = FixedWidth(name, kDefaultLocNameWidth);
-        SaveSettings(*this, before);
+        s.Settings.DefaultLocLong = coordinates->second;
+        s.Settings.DefaultLocLat = coordinates->first;
+        WriteINIFile();  // a failure is reported, and the default stays what the file says
     }
     ShowLocation(*this, name);
 }
@@ -257,22 +240,24 @@ void frmSatellite::mnuDeleteLocation_Click() {
              MsgIcon::Question)) {
         return;
     }
-    // The default is recognised by the name in the box, whichever record is deleted.
+    // The default is recognised by the name in the box, whichever record is deleted. It
+    // is cleared only once the record is deleted: a location still in the file stays
+    // the default when the deletion fails.
     const std::string shown = TrimSpaces(cboLocations->text());
-    if (shown == TrimSpaces(s.Settings.DefaultLocName) &&
-        Ask(*this,
-            shown + " is your default location," + s.LineBreak +
-                "do you want the default location cleared?",
-            MsgIcon::Question)) {
-        const Settings before = s.Settings;
-        s.Settings.DefaultLocName = std::string(kDefaultLocNameWidth, ' ');
-        s.Settings.DefaultLocLat = 0;
-        s.Settings.DefaultLocLong = 0;
-        SaveSettings(*this, before);
-    }
+    const bool clearDefault = shown == TrimSpaces(s.Settings.DefaultLocName) &&
+                              Ask(*this,
+                                  shown + " is your default location," + s.LineBreak +
+                                      "do you want the default location cleared?",
+                                  MsgIcon::Question);
     s.LocBuffer = DeletedLocationRecord();
     if (!WriteRecord(*this, s.LocIndex)) {
         return;
+    }
+    if (clearDefault) {
+        s.Settings.DefaultLocName = std::string(kDefaultLocNameWidth, ' ');
+        s.Settings.DefaultLocLat = 0;
+        s.Settings.DefaultLocLong = 0;
+        WriteINIFile();  // a failure is reported; the settings stay what the file says
     }
     LoadLocationCombo();
     Calculate();
@@ -280,16 +265,15 @@ void frmSatellite::mnuDeleteLocation_Click() {
 
 void frmSatellite::mnuLocationDefault_Click() {
     MainWindowState& s = state_;
-    // Whatever the boxes hold: no check that the name is in the file.
-    const auto coordinates = ReadCoordinates(*this, LeadingNumber);
+    // No check that the name is in the file; the position must be one.
+    const auto coordinates = ReadCoordinates(*this);
     if (!coordinates) {
         return;
     }
-    const Settings before = s.Settings;
     s.Settings.DefaultLocName = FixedWidth(cboLocations->text(), kDefaultLocNameWidth);
     s.Settings.DefaultLocLong = coordinates->second;
     s.Settings.DefaultLocLat = coordinates->first;
-    if (!SaveSettings(*this, before)) {
+    if (!WriteINIFile()) {
         return;  // reported; the default stays what the file says
     }
     platform_.messageBox(TrimSpaces(s.Settings.DefaultLocName) + " is now your default location.",

@@ -78,10 +78,12 @@ void frmSatellite::cboLocations_Click() {
 
     // No record has that name. Emptying the latitude with Updating at 0 runs
     // txtLatitude_Change, which empties the list's text, whose change handler raises
-    // Updating and enables "Save New Location".
+    // Updating and enables "Save New Location". The results went with the position:
+    // the calculation of the empty boxes empties them (and leaves Updating at -1).
     s.LocIndex = s.LocCount + 1;
     txtLatitude->setText("");
     txtLongitude->setText("");
+    Calculate();
 }
 
 // The text of the location list changed, by typing or by the program: it may be a new

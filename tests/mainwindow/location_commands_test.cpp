@@ -1,4 +1,5 @@
 #include <QPushButton>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -93,7 +94,8 @@ TEST_F(LocationCommandsTest, AddRefusals) {
         std::string satellite, name, latitude, longitude, message;
     } cases[] = {
         {"empty latitude", "100", "Pier", "", "2", lat},
-        {"left in degrees, minutes, seconds", "", "Pier", "40 30 15", "2", lat},
+        {"a field that is no number", "", "Pier", "40 3O 15", "2", lat},
+        {"two spaces between the fields", "", "Pier", "51", "2  30", lon},
         {"junk after the number", "", "Pier", "51", "12abc", lon},
         {"both bad: longitude first", "100", "Pier", "x", "y", lon},
         {"the deletion mark as name", "100", "\xFF", "51", "2",
@@ -143,6 +145,13 @@ TEST_F(LocationCommandsTest, AFailedRecordWriteIsReported) {
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.lastMessage().text,
               "The location could not be written to sites.loc.\n\rFile too large");
+    // What the crew typed is still there, to be saved once there is room.
+    EXPECT_EQ(form->cboLocations->text(), "Pier");
+    EXPECT_EQ(form->txtLatitude->text(), "51");
+    EXPECT_EQ(form->txtLongitude->text(), "2");
+    EXPECT_TRUE(form->cmdSaveLocation->isEnabled());
+    form->mnuAddLocation->trigger();
+    EXPECT_EQ(FileBytes(), LocationFileBytes({before[0], before[1], Loc("Pier", 51, 2)}));
 }
 
 TEST_F(LocationCommandsTest, SaveChangesUnderTheOwnNameOrAnother) {
@@ -182,7 +191,7 @@ TEST_F(LocationCommandsTest, SaveChangesUnderTheOwnNameOrAnother) {
     ExpectAllScripted();
 }
 
-TEST_F(LocationCommandsTest, SaveChangesOfTheDefaultRenamesItInTheSettings) {
+TEST_F(LocationCommandsTest, SaveChangesOfTheDefaultRenamesAndMovesItInTheSettings) {
     form->state().Settings.DefaultLocName = Field50("Depot");
     form->state().Settings.DefaultLocLat = 52;
     form->state().Settings.DefaultLocLong = 1;
@@ -195,13 +204,86 @@ TEST_F(LocationCommandsTest, SaveChangesOfTheDefaultRenamesItInTheSettings) {
 
     EXPECT_EQ(FileBytes(),
               LocationFileBytes({Loc("Yard", 40, 100), Loc("Depot North", 52.25, 1.75)}));
-    const Settings ini = IniOnDisk();
-    EXPECT_EQ(ini.DefaultLocName, Field50("Depot North"));
-    EXPECT_EQ(ini.DefaultLocLat, 52);  // the old default coordinates
-    EXPECT_EQ(ini.DefaultLocLong, 1);
-    EXPECT_EQ(ini.LocFileName, "sites.loc");
+    // Lines 4 to 6 of tarvo.ini: the name padded to 50, then the record's new position,
+    // each number with a space before and after it.
+    const std::string ini = FileBytes("tarvo.ini");
+    EXPECT_NE(ini.find("\r\n" + Field50("Depot North") + "\r\n 1.75 \r\n 52.25 \r\n"),
+              std::string::npos)
+        << ini;
+    EXPECT_EQ(IniOnDisk().LocFileName, "sites.loc");
     EXPECT_EQ(Entries(), (std::vector<std::string>{"Depot North", "Yard"}));
     EXPECT_EQ(form->cboLocations->text(), "Depot North");
+}
+
+// Choose, correct the latitude, Save Changes: the coordinate edit emptied the name box,
+// and the location keeps its name; as the default it keeps that name in the settings
+// too, at its corrected position.
+TEST_F(LocationCommandsTest, SaveChangesWithTheNameBoxEmptiedKeepsTheName) {
+    form->state().Settings.DefaultLocName = Field50("Depot");
+    form->state().Settings.DefaultLocLat = 52.25;
+    form->state().Settings.DefaultLocLong = 1.5;
+    Open({Loc("Yard", 40, 100), Loc("Depot", 52.25, 1.5)});
+    Choose("Depot");
+    form->txtLatitude->setText("52.5");
+    ASSERT_EQ(form->cboLocations->text(), "");
+    platform.queueAnswer(MsgAnswer::Yes);
+    form->mnuSaveLocation->trigger();
+
+    EXPECT_EQ(Texts(), std::vector<std::string>{"You are about to make permanent changes to "
+                                                "Depot." +
+                                                kConfirm});
+    EXPECT_EQ(FileBytes(), LocationFileBytes({Loc("Yard", 40, 100), Loc("Depot", 52.5, 1.5)}));
+    const Settings ini = IniOnDisk();
+    EXPECT_EQ(ini.DefaultLocName, Field50("Depot"));
+    EXPECT_EQ(ini.DefaultLocLat, 52.5);
+    EXPECT_EQ(ini.DefaultLocLong, 1.5);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"Depot", "Yard"}));
+    EXPECT_EQ(form->cboLocations->text(), "Depot");
+    ExpectAllScripted();
+}
+
+// With no satellite shown no calculation rewrites the boxes: every command still reads
+// "40 30 15" as 40 + (30 + 15/60)/60 = 40.504166..., 40.5042 to four places, and
+// "100 15" as 100 + 15/60 = 100.25.
+TEST_F(LocationCommandsTest, TypedDegreesMinutesSecondsAreStoredConvertedByEveryCommand) {
+    Open({Loc("Depot", 52.25, 1.5)});
+    form->cboSatLong->setText("");
+
+    Choose("Depot");
+    form->txtLatitude->setText("40 30 15");
+    form->txtLongitude->setText("100 15");
+    platform.queueAnswer(MsgAnswer::Yes);
+    form->mnuSaveLocation->trigger();
+    EXPECT_EQ(FileBytes(), LocationFileBytes({Loc("Depot", 40.5042, 100.25)}));
+
+    Type("Ridge", "40 30 15", "100 15");
+    form->mnuAddLocation->trigger();
+    EXPECT_EQ(FileBytes(),
+              LocationFileBytes({Loc("Depot", 40.5042, 100.25), Loc("Ridge", 40.5042, 100.25)}));
+
+    // The position first: typed after a chosen name, it would empty the name box.
+    form->txtLatitude->setText("40 30 15");
+    form->txtLongitude->setText("100 15");
+    form->cboLocations->setText("Ridge");
+    form->mnuLocationDefault->trigger();
+    const Settings ini = IniOnDisk();
+    EXPECT_EQ(ini.DefaultLocLat, 40.5042);
+    EXPECT_EQ(ini.DefaultLocLong, 100.25);
+    EXPECT_EQ(platform.lastMessage().text, "Ridge is now your default location.");
+
+    // Anything else is refused by each of them, and nothing is written.
+    const std::string locations = FileBytes();
+    const std::string settings = FileBytes("tarvo.ini");
+    Choose("Depot");
+    form->txtLatitude->setText("40abc");
+    platform.queueAnswer(MsgAnswer::Yes);
+    form->mnuSaveLocation->trigger();
+    EXPECT_EQ(platform.lastMessage().text, "North Lat: must be a number in decimal degrees.");
+    form->mnuLocationDefault->trigger();
+    EXPECT_EQ(platform.lastMessage().text, "North Lat: must be a number in decimal degrees.");
+    EXPECT_EQ(FileBytes(), locations);
+    EXPECT_EQ(FileBytes("tarvo.ini"), settings);
+    ExpectAllScripted();
 }
 
 TEST_F(LocationCommandsTest, DeleteKeepsTheFileLengthAndAsksAboutTheDefault) {
@@ -248,7 +330,15 @@ TEST_F(LocationCommandsTest, DeleteKeepsTheFileLengthAndAsksAboutTheDefault) {
 
 TEST_F(LocationCommandsTest, SetDefaultStoresWhatTheBoxesHold) {
     OpenBytes("");
+    // A position that is no number is refused, as Add refuses it.
     Type("", "40.5", "abc");
+    form->mnuLocationDefault->trigger();
+    EXPECT_FALSE(std::filesystem::exists(folder.file("tarvo.ini")));
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.lastMessage().text, "West Long: must be a number in decimal degrees.");
+
+    platform.clearRecords();
+    Type("", "40.5", "0");
     form->mnuLocationDefault->trigger();
     const Settings ini = IniOnDisk();
     EXPECT_EQ(ini.DefaultLocName, std::string(50, ' '));
