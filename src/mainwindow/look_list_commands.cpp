@@ -6,11 +6,13 @@
 #include <QObject>
 #include <QPushButton>
 #include <exception>
+#include <optional>
 #include <string>
 
+#include "catalogue/satellite_edits.h"
+#include "catalogue/satellite_search.h"
 #include "common/failure.h"
 #include "common/fixed_text.h"
-#include "common/numeric_value.h"
 #include "looklist/frm_look_list.h"
 #include "looklist/look_list_layout.h"
 #include "looklist/printer_destination.h"
@@ -63,29 +65,53 @@ void frmSatellite::SetMeasuringSurface(std::unique_ptr<TextMeasure> surface) {
 
 // --- The mark ---------------------------------------------------------------------------
 
-// The box records the mark only while the satellite fields show the current satellite.
-// The name is compared with the stored name both trimmed: after "Alpha" or "Arc" the
-// name box holds the stored name with its trailing spaces, and a tick then must still be
-// stored, not shown ticked and lost.
+// The mark goes to the catalogue row that the satellite fields show: the current row
+// when they show it, else the first row of the same name (trimmed, letter case counting)
+// and position, which then becomes current. Right after start-up the fields show the
+// default satellite (CurSat 0), which never takes part in the look list: the tick goes
+// to its catalogue row. Row 0 takes the mark too while it is that row's copy, so that
+// the next start shows the box as it was left. A tick for a satellite that is in no
+// catalogue row cannot be stored: the box is cleared again and the user told why.
 void frmSatellite::chkLookList_Click() {
     MainWindowState& s = state_;
     if (s.Updating == -1) {
         return;
     }
-    const SatelliteRecord* current = FnCurrentSatellite();
-    if (current == nullptr || TrimSpaces(cboSatName->text()) != TrimSpaces(current->SatName)) {
+    const bool ticked = chkLookList->value() != 0;
+    if (RefuseIncompleteSatFile()) {
+        UpdatingGuard updating(s.Updating);
+        chkLookList->setValue(ticked ? 0 : 1);  // as it was
         return;
     }
+    std::optional<std::int16_t> row;
     try {
-        if (NumericValue(cboSatLong->text()) != current->SatLong) {
-            return;
-        }
+        row =
+            FindShownSatellite(s.SatelliteTable, cboSatName->text(), cboSatLong->text(), s.CurSat);
     } catch (const RunTimeFailure&) {
-        return;  // a position beyond the range of a double is no satellite's
+        // A position beyond the range of a double is no satellite's.
     }
-    SatelliteRecord marked = *current;
-    marked.SatLook = chkLookList->value() == 0 ? 0 : 1;
-    s.SatelliteTable.SetRow(s.CurSat, marked);
+    if (!row) {
+        if (ticked) {
+            {
+                UpdatingGuard updating(s.Updating);
+                chkLookList->setValue(0);
+            }
+            platform_.messageBox(
+                "Only satellites listed in the satellite file can be on the look list.",
+                MsgButtons::Ok, MsgIcon::Exclamation, s.MsgTitle);
+        }
+        return;
+    }
+    const std::int16_t mark = ticked ? 1 : 0;
+    if (IsDefaultCopyOf(s.SatelliteTable, *row)) {
+        SatelliteRecord copy = s.SatelliteTable.Row(0);
+        copy.SatLook = mark;
+        s.SatelliteTable.SetRow(0, copy);
+    }
+    SatelliteRecord marked = s.SatelliteTable.Row(*row);
+    marked.SatLook = mark;
+    s.SatelliteTable.SetRow(*row, marked);
+    s.CurSat = *row;
     WriteSatFile(s.Settings.SatFileName);  // reports its own failure
     DisplaySatelliteData();
 }

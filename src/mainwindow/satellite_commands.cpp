@@ -1,6 +1,7 @@
 // The Satellites menu: add the satellite on screen to the catalogue, save changes to
 // the current satellite, delete it, and make the satellite on screen the default.
-// Each command changes the table in memory, then rewrites the whole satellite file.
+// Each command changes the table in memory, then rewrites the whole satellite file;
+// none does while the table holds only the part of a damaged file that could be read.
 
 #include <optional>
 #include <string>
@@ -94,7 +95,7 @@ void ShowByName(frmSatellite& form, const std::string& name) {
 void frmSatellite::mnuAddSatellite_Click() {
     MainWindowState& s = state_;
     const std::string typed = cboSatName->text();  // kept as typed
-    if (!FnNameAccepted(*this, typed, true)) {
+    if (RefuseIncompleteSatFile() || !FnNameAccepted(*this, typed, true)) {
         return;
     }
     if (IsDuplicateSatelliteName(s.SatelliteTable, typed)) {
@@ -117,7 +118,8 @@ void frmSatellite::mnuAddSatellite_Click() {
 void frmSatellite::mnuSaveSatellite_Click() {
     MainWindowState& s = state_;
     const std::string typed = cboSatName->text();  // kept as typed
-    if (!FnNameAccepted(*this, typed, true) || !FnHasCurrentRow(*this)) {
+    if (RefuseIncompleteSatFile() || !FnNameAccepted(*this, typed, true) ||
+        !FnHasCurrentRow(*this)) {
         return;
     }
     const std::optional<double> satLong = FnSatLongValue(*this);
@@ -150,7 +152,7 @@ void frmSatellite::mnuSaveSatellite_Click() {
 
 void frmSatellite::mnuDeleteSatellite_Click() {
     MainWindowState& s = state_;
-    if (!FnHasCurrentRow(*this)) {
+    if (RefuseIncompleteSatFile() || !FnHasCurrentRow(*this)) {
         return;
     }
     const bool isDefault = IsDefaultSatellite(s.SatelliteTable, s.CurSat);
@@ -182,7 +184,7 @@ void frmSatellite::mnuDeleteSatellite_Click() {
 void frmSatellite::mnuSatelliteDefault_Click() {
     MainWindowState& s = state_;
     const std::string typed = cboSatName->text();
-    if (!FnNameAccepted(*this, typed, false)) {
+    if (RefuseIncompleteSatFile() || !FnNameAccepted(*this, typed, false)) {
         return;
     }
     const std::optional<double> satLong = FnSatLongValue(*this);

@@ -1,6 +1,12 @@
 // The satellite file commands of the File menu: start a new satellite file, open
 // another one, and save the catalogue under another name. The chosen file becomes the
 // current one and the settings file names it.
+//
+// Each command first makes sure of the chosen file (written whole, or read whole),
+// then names it in tarvo.ini, and only then makes it current: a step that fails is
+// reported and leaves the current file, the catalogue on screen and the settings as
+// they were. Each ends with the default satellite (or nothing) shown and calculated,
+// so that the results always belong to the satellite in the boxes.
 
 #include <optional>
 #include <string>
@@ -28,18 +34,29 @@ bool ConfirmedOk(frmSatellite& form, const std::string& question) {
                                       s.MsgTitle) == MsgAnswer::Ok;
 }
 
-// The default satellite (row 0) shown as the current one, found by its name as stored.
+// The default satellite (row 0) shown as the current one, found by its name as stored,
+// and calculated. CurSat starts again from 0: a default that is not in the catalogue
+// leaves no row current, never a row number of the catalogue shown before.
 void ShowDefaultAsCurrent(frmSatellite& form) {
-    const SatelliteTable& table = form.state().SatelliteTable;
-    if (table.Empty()) {
-        return;  // a damaged file without one complete record
+    MainWindowState& s = form.state();
+    s.CurSat = 0;
+    if (!s.SatelliteTable.Empty()) {
+        const std::string stored = s.SatelliteTable.Row(0).SatName;
+        form.cboSatName->setText(stored);
+        form.GetSatLong();
     }
-    const std::string stored = table.Row(0).SatName;
-    form.cboSatName->setText(stored);
-    form.GetSatLong();
+    form.Calculate();
 }
 
 }  // namespace
+
+bool frmSatellite::NameCurrentSatFile(const std::string& path) {
+    MainWindowState& s = state_;
+    const std::string stillCurrent =
+        s.Settings.SatFileName + " is still the current satellite file.";
+    s.Settings.SatFileName = path;
+    return RewriteINIFile(stillCurrent);  // on a failure the settings are the file's again
+}
 
 void frmSatellite::mnuNewSatFile_Click() {
     MainWindowState& s = state_;
@@ -62,12 +79,18 @@ void frmSatellite::mnuNewSatFile_Click() {
         ReportWriteFailure(chosen->path, error.what());
         return;
     }
-    s.Settings.SatFileName = chosen->path;
-    WriteINIFile();
+    if (!NameCurrentSatFile(chosen->path)) {
+        return;
+    }
     s.SatelliteTable = std::move(blank);
+    s.SatFileIncomplete = false;
+    s.CurSat = 0;     // the boxes show no satellite
     LoadSatCombos();  // one blank entry in each list, whatever Updating was
-    UpdatingGuard updating(s.Updating);
-    chkLookList->setValue(0);
+    {
+        UpdatingGuard updating(s.Updating);
+        chkLookList->setValue(0);
+    }
+    Calculate();  // the emptied boxes empty the results
 }
 
 void frmSatellite::mnuOpenSatFile_Click() {
@@ -82,12 +105,20 @@ void frmSatellite::mnuOpenSatFile_Click() {
                              s.MsgTitle);
         return;
     }
-    // A damaged file is reported by the reader; the settings name it all the same.
-    s.Settings.SatFileName = chosen->path;
-    ReadSatFile(s.Settings.SatFileName);
-    WriteINIFile();
+    // A file that does not read whole is reported and not taken: the catalogue shown
+    // stays, and so does the file it came from.
+    SatelliteFileRead read = ReadSatelliteFile(chosen->path);
+    if (!read.ok) {
+        ReportUnreadSatFile(chosen->path);
+        return;
+    }
+    if (!NameCurrentSatFile(chosen->path)) {
+        return;
+    }
+    s.SatelliteTable = std::move(read.table);
+    s.SatFileIncomplete = false;
+    LoadSatCombos();
     ShowDefaultAsCurrent(*this);
-    Calculate();
 }
 
 void frmSatellite::mnuSaveSatFileAs_Click() {
@@ -107,13 +138,21 @@ void frmSatellite::mnuSaveSatFileAs_Click() {
                                                   chosen->path + s.ConfirmText)) {
         return;
     }
-    // Written first; a failure is reported and the old file stays the current one.
-    if (!WriteSatFile(chosen->path)) {
+    // Written first; a failure is reported and the old file stays the current one. The
+    // copy holds all of the table, also of one read only in part, so it may be written
+    // again from then on.
+    try {
+        WriteSatelliteFile(s.SatelliteTable, chosen->path);
+    } catch (const FileError& error) {
+        ReportWriteFailure(chosen->path, error.what());
         return;
     }
-    s.Settings.SatFileName = chosen->path;
-    WriteINIFile();
-    ShowDefaultAsCurrent(*this);  // no calculation follows
+    if (!NameCurrentSatFile(chosen->path)) {
+        return;
+    }
+    s.SatFileIncomplete = false;
+    LoadSatCombos();
+    ShowDefaultAsCurrent(*this);
 }
 
 }  // namespace tarvo

@@ -26,6 +26,9 @@ void frmSatellite::ReadSatFile(std::string_view FileName) {
     if (s.CurSat < 0 || s.CurSat > s.SatelliteTable.SatLast()) {
         s.CurSat = 0;
     }
+    // A damaged file keeps everything after the damage only as long as nothing writes
+    // it back from the rows read; a missing one has nothing to lose.
+    s.SatFileIncomplete = !read.ok && !read.missing;
 
     if (read.ok) {
         LoadSatCombos();
@@ -34,9 +37,25 @@ void frmSatellite::ReadSatFile(std::string_view FileName) {
     // The lists keep showing the old catalogue. The name order follows the new table,
     // so that nothing reading it in name order meets a row that is not there.
     s.SatOrder = AlphabeticalOrder(s.SatelliteTable);
-    const std::string text = "The file " + std::string(FileName) + " was not found or is corrupt!" +
+    ReportUnreadSatFile(FileName);
+}
+
+void frmSatellite::ReportUnreadSatFile(std::string_view fileName) {
+    const MainWindowState& s = state_;
+    const std::string text = "The file " + std::string(fileName) + " was not found or is corrupt!" +
                              s.LineBreak + "No satellites will be loaded.";
     platform_.messageBox(text, MsgButtons::Ok, MsgIcon::Critical, s.MsgTitle);
+}
+
+bool frmSatellite::RefuseIncompleteSatFile() {
+    const MainWindowState& s = state_;
+    if (!s.SatFileIncomplete) {
+        return false;
+    }
+    platform_.messageBox("The satellite file " + s.Settings.SatFileName +
+                             " could not be read completely and was left unchanged.",
+                         MsgButtons::Ok, MsgIcon::Exclamation, s.MsgTitle);
+    return true;
 }
 
 bool frmSatellite::WriteSatFile(std::string_view FileName) {

@@ -1,9 +1,12 @@
-// The look-list mark: the check box stores the mark of the current satellite and the
-// satellite file is rewritten at once.
+// The look-list mark: the check box stores the mark of the catalogue satellite shown,
+// and the satellite file is rewritten at once.
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+
+#include "catalogue/settings_file.h"
 
 #include "look_list_fixture.h"
 
@@ -51,30 +54,69 @@ TEST_F(LookListMarkTest, TickAndClearAreWrittenAtOnce) {
     EXPECT_TRUE(platform.messages().empty());
 }
 
-TEST_F(LookListMarkTest, IgnoredUnlessTheFieldsShowTheCurrentSatellite) {
+// A tick for what the fields show when that is no catalogue row: the box is cleared
+// again and the user told, nothing stored or written.
+TEST_F(LookListMarkTest, ATickForASatelliteOfNoCatalogueRowIsRefused) {
     const std::string before = ReadBytes(folder.file("marks.sat"));
     Choose("Alpha One");
-    struct Case {
+    // The program's own write is no click at all.
+    form->state().Updating = -1;
+    form->chkLookList->setValue(1);
+    form->chkLookList->setValue(0);
+    form->state().Updating = 0;
+    EXPECT_TRUE(platform.messages().empty());
+    const struct {
         const char* what;
         std::string name, longitude;
-        std::int16_t updating;
+    } cases[] = {
+        {"another row's name", "Beta", "90"},
+        {"name in other letter case", "alpha one", "90"},
+        {"another row's position", "Alpha One", "101"},
+        {"position beyond a double", "Alpha One", "1E999"},
     };
-    const Case cases[] = {
-        {"program's own write", "Alpha One", "90", -1},
-        {"another name typed", "Beta", "90", 0},
-        {"name in other letter case", "alpha one", "90", 0},
-        {"another position typed", "Alpha One", "101", 0},
-        {"position beyond a double", "Alpha One", "1E999", 0},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        platform.clearRecords();
         form->cboSatName->setText(c.name);
         form->cboSatLong->setText(c.longitude);
-        form->state().Updating = c.updating;
-        form->chkLookList->setValue(form->chkLookList->value() == 0 ? 1 : 0);
-        form->state().Updating = 0;
-        EXPECT_EQ(form->state().SatelliteTable.Row(1).SatLook, 0) << c.what;
-        EXPECT_EQ(ReadBytes(folder.file("marks.sat")), before) << c.what;
+        ASSERT_EQ(form->chkLookList->value(), 0);
+        form->chkLookList->userClick();
+        EXPECT_EQ(form->chkLookList->value(), 0);
+        ASSERT_EQ(platform.messages().size(), 1u);
+        EXPECT_EQ(platform.lastMessage().text,
+                  "Only satellites listed in the satellite file can be on the look list.");
+        EXPECT_EQ(platform.lastMessage().icon, MsgIcon::Exclamation);
+        EXPECT_EQ(form->state().SatelliteTable.Row(1).SatLook, 0);
+        EXPECT_EQ(ReadBytes(folder.file("marks.sat")), before);
     }
+}
+
+// Right after start-up the fields show the default satellite, row 0, which never takes
+// part in the look list. The tick goes to its catalogue row, and to row 0 as that row's
+// copy, so that the list has the satellite and the next start shows the box ticked.
+TEST_F(LookListMarkTest, TheTickRightAfterStartUpLandsOnTheCatalogueRow) {
+    Settings settings = DefaultSettings();
+    settings.SatFileName = "start.sat";
+    WriteSettingsFile(settings, "tarvo.ini");
+    WriteBytes(folder.file("start.sat"), FileRecord("Beta", "101", "0") +
+                                             FileRecord("Alpha One", "90", "0") +
+                                             FileRecord("Beta", "101", "0"));
+    form->Form_Load();
+    ASSERT_EQ(form->state().CurSat, 0);
+    ASSERT_EQ(form->cboSatName->text(), Stored("Beta"));
+    form->chkLookList->userClick();
+
+    EXPECT_EQ(ReadBytes(folder.file("start.sat")), FileRecord("Beta", "101", "1") +
+                                                       FileRecord("Alpha One", "90", "0") +
+                                                       FileRecord("Beta", "101", "1"));
+    EXPECT_EQ(form->state().CurSat, 2);
+    EXPECT_EQ(form->chkLookList->value(), 1);
+    EXPECT_TRUE(platform.messages().empty());
+
+    form = std::make_unique<frmSatellite>(platform);
+    form->Form_Load();
+    EXPECT_EQ(form->chkLookList->value(), 1);
+    EXPECT_EQ(form->state().SatelliteTable.Row(2).SatLook, 1);
 }
 
 TEST_F(LookListMarkTest, TickRightAfterChangingTheListOrder) {

@@ -1,7 +1,10 @@
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "catalogue/satellite_file.h"
+#include "catalogue/settings_file.h"
 #include "mainwindow/updating_guard.h"
 #include "satellite_records.h"
 
@@ -136,9 +139,10 @@ TEST_F(SatelliteFileMenuTest, OpenOfAMissingFileSaysSoAndChangesNothing) {
     ExpectUnchanged();
 }
 
-TEST_F(SatelliteFileMenuTest, OpenOfADamagedFileReportsItAndTheSettingsNameIt) {
+TEST_F(SatelliteFileMenuTest, OpenOfADamagedFileReportsItAndKeepsTheCurrentCatalogue) {
     const std::string damaged = Path("damaged.sat");
     WriteBytes(damaged, Record("Only", "5", "1") + "\"Half\"\r\n");
+    form->cboSatName->choose(EntryIndex(form->cboSatName, "Echo"));
     platform.queueFile(damaged);
     form->mnuOpenSatFile_Click();
 
@@ -146,9 +150,34 @@ TEST_F(SatelliteFileMenuTest, OpenOfADamagedFileReportsItAndTheSettingsNameIt) {
     EXPECT_EQ(platform.lastMessage().text, "The file " + damaged + " was not found or is corrupt!" +
                                                kLineBreak + "No satellites will be loaded.");
     EXPECT_EQ(platform.lastMessage().icon, MsgIcon::Critical);
-    EXPECT_EQ(SettingsSatFile(), damaged);
-    EXPECT_EQ(form->state().SatelliteTable.SatLast(), 0);
+    ExpectUnchanged();  // tarvo.sat stays current, named in tarvo.ini
+    EXPECT_EQ(form->state().CurSat, 3);
+    EXPECT_EQ(form->cboSatName->text(), "Echo");
+    EXPECT_EQ(ReadBytes(damaged), Record("Only", "5", "1") + "\"Half\"\r\n");
     EXPECT_TRUE(boundary.failures.empty());
+}
+
+// Opened from a file whose default satellite has no catalogue row, no row is current:
+// Save Changes then refuses instead of writing over the row current before.
+TEST_F(SatelliteFileMenuTest, OpenWhoseDefaultIsNotInTheCatalogueLeavesNoRowCurrent) {
+    form->cboSatName->choose(EntryIndex(form->cboSatName, "Echo"));
+    ASSERT_EQ(form->state().CurSat, 3);
+    const std::string other = Path("other.sat");
+    const std::string bytes = Record("Gone", "88", "0") + Record("Bravo", "72", "0") +
+                              Record("Charlie", "99", "0") + Record("Foxtrot", "130", "0");
+    WriteBytes(other, bytes);
+    platform.queueFile(other);
+    form->mnuOpenSatFile_Click();
+    EXPECT_EQ(form->state().CurSat, 0);
+    EXPECT_EQ(form->cboSatName->text(), Stored("Gone"));
+    EXPECT_EQ(form->cboSatLong->text(), "");
+    EXPECT_EQ(Shown(), (Results{"", "", ""}));
+
+    form->cboSatName->setText("Gone");
+    form->cboSatLong->setText("88");
+    form->mnuSaveSatellite_Click();
+    ExpectOnlyMessage("Choose a satellite from the list first", MsgButtons::Ok);
+    EXPECT_EQ(ReadBytes(other), bytes);
 }
 
 TEST_F(SatelliteFileMenuTest, SaveAsWritesTheTableToANewFileAndMakesItCurrent) {
@@ -163,10 +192,76 @@ TEST_F(SatelliteFileMenuTest, SaveAsWritesTheTableToANewFileAndMakesItCurrent) {
     EXPECT_EQ(ReadBytes(folder.file("tarvo.sat")), kCurrent);
     EXPECT_EQ(form->state().Settings.SatFileName, copy);
     EXPECT_EQ(SettingsSatFile(), copy);
-    // The default satellite is current again; the look angles are not recalculated.
+    // The default satellite is current again, and the results are its own: 101 W from
+    // 40 N, 100 W is the worked example 181.556, 43.712, 20249.4 (Echo at 120 W gave
+    // others).
     EXPECT_EQ(form->state().CurSat, 2);
     EXPECT_EQ(form->cboSatName->text(), "Delta");
-    EXPECT_EQ(Shown(), before);
+    EXPECT_NE(before, (Results{"181.556", "43.712", "20249.4"}));
+    EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
+}
+
+TEST_F(SatelliteFileMenuTest, NewLeavesNoResultsOfTheSatelliteShownBefore) {
+    form->cboSatName->choose(EntryIndex(form->cboSatName, "Delta"));
+    ASSERT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
+    platform.queueFile(Path("fresh.sat"));
+    form->mnuNewSatFile_Click();
+    EXPECT_EQ(form->cboSatName->text(), "");
+    EXPECT_EQ(form->cboSatLong->text(), "");
+    EXPECT_EQ(Shown(), (Results{"", "", ""}));
+    EXPECT_EQ(form->state().CurSat, 0);  // the boxes show no satellite
+}
+
+// Nothing read (the file was missing at start-up): the copy still reads back, as a
+// blank default satellite and no catalogue.
+TEST_F(SatelliteFileMenuTest, SaveAsOfATableWithoutRowsWritesAFileThatReadsBack) {
+    form->ReadSatFile("missing.sat");
+    ASSERT_TRUE(form->state().SatelliteTable.Empty());
+    platform.clearRecords();
+    platform.queueFile(Path("empty.sat"));
+    form->mnuSaveSatFileAs_Click();
+
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_EQ(ReadBytes(Path("empty.sat")), kBlank);
+    const SatelliteFileRead read = ReadSatelliteFile(Path("empty.sat"));
+    EXPECT_TRUE(read.ok) << read.failure;
+    EXPECT_EQ(read.table.SatLast(), 0);
+}
+
+// tarvo.ini that may not be written: the chosen file does not become current, and the
+// settings in memory are what the file holds.
+TEST_F(SatelliteFileMenuTest, ASettingsFileThatCannotBeWrittenKeepsTheCurrentFile) {
+    WriteBytes(Path("other.sat"), Record("Charlie", "99", "1") + Record("Charlie", "99", "1"));
+    std::filesystem::permissions(folder.file("tarvo.ini"), std::filesystem::perms::owner_read |
+                                                               std::filesystem::perms::group_read |
+                                                               std::filesystem::perms::others_read);
+    const struct {
+        const char* what;
+        void (frmSatellite::*command)();
+        std::string chosen;
+    } cases[] = {
+        {"New", &frmSatellite::mnuNewSatFile_Click, Path("fresh.sat")},
+        {"Open", &frmSatellite::mnuOpenSatFile_Click, Path("other.sat")},
+        {"Save As", &frmSatellite::mnuSaveSatFileAs_Click, Path("copy.sat")},
+    };
+    form->cboSatName->choose(EntryIndex(form->cboSatName, "Echo"));
+    const Results shown = Shown();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        platform.clearRecords();
+        platform.queueFile(c.chosen);
+        (form.get()->*c.command)();
+        ExpectOnlyMessage("The file tarvo.ini could not be written." + kLineBreak +
+                              "Permission denied" + kLineBreak +
+                              "tarvo.sat is still the current satellite file.",
+                          MsgButtons::Ok);
+        ExpectUnchanged();
+        const std::optional<Settings> onDisk = ReadSettingsFile("tarvo.ini");
+        ASSERT_TRUE(onDisk.has_value());
+        EXPECT_EQ(SettingsFileText(form->state().Settings), SettingsFileText(*onDisk));
+        EXPECT_EQ(form->cboSatName->text(), "Echo");
+        EXPECT_EQ(Shown(), shown);
+    }
 }
 
 TEST_F(SatelliteFileMenuTest, SaveAsOverAnExistingFileAsksFirst) {
