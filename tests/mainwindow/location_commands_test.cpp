@@ -154,6 +154,63 @@ TEST_F(LocationCommandsTest, AFailedRecordWriteIsReported) {
     EXPECT_EQ(FileBytes(), LocationFileBytes({before[0], before[1], Loc("Pier", 51, 2)}));
 }
 
+// Save Changes and Delete of record 3 with no byte allowed past 132: the write at offset
+// 132 fails whole. The file keeps its bytes, the boxes what the crew left in them, the
+// default is not cleared; the same command succeeds once the fault is gone.
+TEST_F(LocationCommandsTest, AFailedSaveOrDeleteKeepsTheBoxesAndTheDefault) {
+    const std::vector<LocationRecord> before = {Loc("Quay", 50, 1), Loc("Yard", 52, 3),
+                                                Loc("Pier", 51, 2)};
+    const struct {
+        const char* what;
+        bool remove;
+        std::string name, latitude;  // the boxes after the failure
+        std::vector<LocationRecord> after;
+    } cases[] = {
+        // The edited latitude emptied the name box; the record keeps its name.
+        {"Save Changes", false, "", "51.25", {before[0], before[1], Loc("Pier", 51.25, 2)}},
+        {"Delete", true, "Pier", "51", {before[0], before[1], DeletedLocationRecord()}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        form->state().Settings.DefaultLocName = Field50("Pier");
+        WriteSettingsFile(form->state().Settings, "tarvo.ini");
+        form->state().SettingsInFile = form->state().Settings;
+        const std::string settings = FileBytes("tarvo.ini");
+        Open(before);
+        Choose("Pier");
+        if (!c.remove) {
+            form->txtLatitude->setText("51.25");
+        }
+        const auto run = [&] {
+            platform.clearRecords();
+            platform.queueAnswer(MsgAnswer::Yes);
+            if (c.remove) {
+                platform.queueAnswer(MsgAnswer::Yes);  // clear the default
+                form->mnuDeleteLocation->trigger();
+            } else {
+                form->mnuSaveLocation->trigger();
+            }
+        };
+        {
+            FileSizeLimit limit(132);
+            run();
+        }
+        EXPECT_EQ(platform.lastMessage().text,
+                  "The location could not be written to sites.loc.\n\rFile too large");
+        EXPECT_EQ(FileBytes(), LocationFileBytes(before));
+        EXPECT_EQ(FileBytes("tarvo.ini"), settings);
+        EXPECT_EQ(form->state().Settings.DefaultLocName, Field50("Pier"));
+        EXPECT_EQ(form->cboLocations->text(), c.name);
+        EXPECT_EQ(form->txtLatitude->text(), c.latitude);
+        EXPECT_EQ(form->txtLongitude->text(), "2");
+        EXPECT_EQ(Entries(), (std::vector<std::string>{"Pier", "Quay", "Yard"}));
+
+        run();
+        EXPECT_EQ(FileBytes(), LocationFileBytes(c.after));
+        ExpectAllScripted();
+    }
+}
+
 TEST_F(LocationCommandsTest, SaveChangesUnderTheOwnNameOrAnother) {
     const std::vector<LocationRecord> before = {Loc("Depot", 52.25, 1.5), Loc("Yard", 40, 100)};
     Open(before);
