@@ -116,6 +116,27 @@ TEST_F(DamagedSatelliteFileTest, OpenOfTheDamagedFileLeavesTheCurrentOneCurrent)
     EXPECT_EQ(ReadBytes(folder.file("damaged.sat")), kDamaged);
 }
 
+// New still works on a damaged current file: the new file takes the changes from then
+// on, and the damaged one keeps every byte.
+TEST_F(DamagedSatelliteFileTest, NewAfterADamagedStartTakesTheChangesFromThenOn) {
+    StartWith(kDamaged);
+    platform.clearRecords();
+    const std::string fresh = folder.file("fresh.sat").string();
+    platform.queueFile(fresh);
+    form->mnuNewSatFile_Click();
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_EQ(form->state().Settings.SatFileName, fresh);
+
+    form->cboSatName->setText("Lima");
+    form->cboSatLong->setText("60");
+    form->mnuAddSatellite_Click();
+    EXPECT_TRUE(platform.messages().empty());
+    // The two blank records New writes, then the new satellite.
+    EXPECT_EQ(ReadBytes(fresh),
+              Record("", "0", "0") + Record("", "0", "0") + Record("Lima", "60", "0"));
+    EXPECT_EQ(SatelliteFile(), kDamaged);
+}
+
 // A file that is not there has nothing to lose: the first Add creates it.
 TEST_F(DamagedSatelliteFileTest, AMissingFileIsWrittenByTheFirstAdd) {
     WriteSettingsFile(DefaultSettings(), "tarvo.ini");
