@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
@@ -177,6 +180,24 @@ TEST(QtPlatformTest, PrintDialogOffersPrintersOnlyAndCancelsWithoutAJob) {
     EXPECT_EQ(start.error, "");
 }
 
+// Puts a name into the file dialog's name box with nothing selected in its list, as when
+// the crew types over the name offered. Only once the dialog has listed its folder (on a
+// thread of its own): the listing selects the file it opened on, and a selection wins over
+// the name box. QFileDialog::selectFile would not do: it leaves the name box alone while
+// that box has the focus, which depends on whether the dialog's window is active by then.
+void TypeFileName(QFileDialog* dialog, const std::string& fileName) {
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    const QModelIndex folder = model->index(dialog->directory().absolutePath());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return model->rowCount(folder) > 0; }, 5000));
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    auto* list = dialog->findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    ASSERT_NE(list, nullptr);
+    list->clearSelection();
+    name->setText(QString::fromStdString(fileName));
+}
+
 TEST(QtPlatformTest, OpenDialogTakesANewFileAndSaveDialogOverwritesWithoutAsking) {
     test::TempFolder folder;
     std::ofstream(folder.file("old.sat")) << "x";
@@ -198,7 +219,7 @@ TEST(QtPlatformTest, OpenDialogTakesANewFileAndSaveDialogOverwritesWithoutAsking
             filters = dialog->nameFilters();
             selectedFilter = dialog->selectedNameFilter();
             offered = dialog->selectedFiles();
-            dialog->selectFile(QString::fromStdString(dir + "/new.sat"));
+            TypeFileName(dialog, "new.sat");
             static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as the Open button
         },
         &unexpected);
@@ -215,7 +236,7 @@ TEST(QtPlatformTest, OpenDialogTakesANewFileAndSaveDialogOverwritesWithoutAsking
     WhenShown<QFileDialog>(
         [&](QFileDialog* dialog) {
             selectedFilter = dialog->selectedNameFilter();
-            dialog->selectFile(QString::fromStdString(dir + "/old.sat"));
+            TypeFileName(dialog, "old.sat");
             static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as the Open button
         },
         &unexpected);
