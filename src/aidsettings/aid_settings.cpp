@@ -20,6 +20,7 @@ namespace {
 // Every group of the program's settings, in one place for reading and writing.
 void ExchangeGroups(SettingsExchange& io, AidSettings& settings) {
     io.Group("GPS", [&] { Exchange(io, settings.Gps); });
+    io.Group("Horizon", [&] { Exchange(io, settings.Horizon); });
 }
 
 // QSettings reads and writes files by name only. The bytes of pointing.ini reach it

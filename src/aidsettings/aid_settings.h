@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "aidsettings/gps_settings.h"
+#include "aidsettings/horizon_settings.h"
 
 namespace tarvo {
 
@@ -16,7 +17,8 @@ namespace tarvo {
 inline constexpr std::string_view kAidSettingsFileName = "pointing.ini";
 
 struct AidSettings {
-    GpsSettings Gps;  // [GPS]
+    GpsSettings Gps;          // [GPS]
+    HorizonSettings Horizon;  // [Horizon]
 };
 
 // The settings held by a pointing.ini. A missing file gives the defaults; a value that

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace tarvo {
 
@@ -56,6 +57,13 @@ class SettingsExchange {
     template <typename Entry, typename One>
     void Named(std::string_view key, std::map<std::string, Entry>& entries, One&& one);
 
+    // A list of entries in the order given, numbered from 1 in the file. `one(exchange,
+    // entry)` exchanges the values of one entry; on reading, an entry is kept only when
+    // `whole(entry)` says all its values read (one that does not is left out, the rest
+    // kept). When the file holds the list, reading replaces `entries` with it.
+    template <typename Entry, typename One, typename Whole>
+    void List(std::string_view key, std::vector<Entry>& entries, One&& one, Whole&& whole);
+
   private:
     static QString Key(std::string_view key) { return QString::fromUtf8(key.data(), key.size()); }
 
@@ -97,6 +105,37 @@ void SettingsExchange::Named(std::string_view key, std::map<std::string, Entry>&
         one(*this, entry);
         if (!name.empty()) {
             read.emplace(std::move(name), std::move(entry));
+        }
+    }
+    file_.endArray();
+    entries = std::move(read);
+}
+
+template <typename Entry, typename One, typename Whole>
+void SettingsExchange::List(std::string_view key, std::vector<Entry>& entries, One&& one,
+                            Whole&& whole) {
+    const QString list = Key(key);
+    if (!Reading()) {
+        file_.beginWriteArray(list, static_cast<int>(entries.size()));
+        for (std::size_t index = 0; index < entries.size(); ++index) {
+            file_.setArrayIndex(static_cast<int>(index));
+            one(*this, entries[index]);
+        }
+        file_.endArray();
+        return;
+    }
+    const int size = ListSize(list);
+    if (size < 0) {
+        return;
+    }
+    std::vector<Entry> read;
+    file_.beginReadArray(list);
+    for (int index = 0; index < size; ++index) {
+        file_.setArrayIndex(index);
+        Entry entry{};
+        one(*this, entry);
+        if (whole(entry)) {
+            read.push_back(std::move(entry));
         }
     }
     file_.endArray();

@@ -59,6 +59,17 @@ std::string RangeKmText(std::string_view nauticalMiles) {
     return OneDecimal(fnRound1(NumericValue(nauticalMiles) * 1.852));
 }
 
+std::string HorizonText(double clearance) {
+    const std::string figure = OneDecimal(fnRound1(std::fabs(clearance)));
+    return (clearance >= 0 ? "clear by " : "blocked by ") + figure;
+}
+
+double SatelliteClearance(double satLongWest, double truckLongWest, double truckLatNorth,
+                          const HorizonMask& mask) {
+    const LookAngles angles = ComputeLookAngles(satLongWest, truckLongWest, truckLatNorth, 0, 0);
+    return MaskClearance(mask, angles.azimuth, angles.elevation);
+}
+
 SatellitePointing PointingTexts(double satLongWest, double truckLongWest, double truckLatNorth,
                                 std::optional<double> declinationEast) {
     SatellitePointing out;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "pointing/horizon_mask.h"
+
 namespace tarvo {
 
 // The figures of the pointing aid as the crew reads them, each to one decimal. Where a
@@ -37,5 +39,17 @@ struct SatellitePointing {
 // Throws RunTimeFailure when the look angles cannot be worked out.
 SatellitePointing PointingTexts(double satLongWest, double truckLongWest, double truckLatNorth,
                                 std::optional<double> declinationEast);
+
+// How a satellite stands against the horizon mask, from its clearance in degrees (see
+// MaskClearance): "clear by 12.3" at or above the mask, "blocked by 4.1" below it. The
+// side is that of the clearance itself, so a satellite a few hundredths under the mask
+// reads "blocked by 0.0".
+std::string HorizonText(double clearance);
+
+// The clearance of a satellite (degrees west) over the mask from a truck (degrees west
+// and north), worked from the true look angles as the main window gives them without
+// an antenna offset. Throws RunTimeFailure when the look angles cannot be worked out.
+double SatelliteClearance(double satLongWest, double truckLongWest, double truckLatNorth,
+                          const HorizonMask& mask);
 
 }  // namespace tarvo
