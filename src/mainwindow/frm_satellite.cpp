@@ -31,6 +31,10 @@ frmSatellite::~frmSatellite() {
     delete lookList_.data();  // a window of its own, measured on this window's surface
 }
 
+Prompts frmSatellite::prompts() const {
+    return Prompts(platform_, state_.MsgTitle);
+}
+
 namespace {
 
 // A button or menu command is a user event: its handler runs inside the boundary, so

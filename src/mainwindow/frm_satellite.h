@@ -9,6 +9,7 @@
 
 #include "looklist/frm_look_list.h"
 #include "mainwindow/main_window_state.h"
+#include "mainwindow/prompts.h"
 
 class QAction;
 class QCloseEvent;
@@ -49,6 +50,8 @@ class frmSatellite : public QMainWindow {
     MainWindowState& state() { return state_; }
     const MainWindowState& state() const { return state_; }
     PlatformServices& platform() { return platform_; }
+    // The message boxes of the commands, under the program's title.
+    Prompts prompts() const;
 
     // --- Operations -------------------------------------------------------------------
 

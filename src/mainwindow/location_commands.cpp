@@ -14,6 +14,7 @@
 #include "common/fixed_text.h"
 #include "geometry/convert_to_decimal.h"
 #include "mainwindow/frm_satellite.h"
+#include "mainwindow/prompts.h"
 #include "platform/combo_box.h"
 #include "platform/platform_services.h"
 #include "platform/text_box.h"
@@ -24,21 +25,12 @@ namespace {
 
 constexpr std::size_t kMaxNameLength = 50;
 
-void Refuse(frmSatellite& form, const std::string& text) {
-    form.platform().messageBox(text, MsgButtons::Ok, MsgIcon::Exclamation, form.state().MsgTitle);
-}
-
-bool Ask(frmSatellite& form, const std::string& text, MsgIcon icon) {
-    return form.platform().messageBox(text, MsgButtons::YesNo, icon, form.state().MsgTitle) ==
-           MsgAnswer::Yes;
-}
-
 // The length rule of Add and Save Changes: the name as typed, blanks included.
 bool NameTooLong(frmSatellite& form) {
     if (form.cboLocations->text().size() <= kMaxNameLength) {
         return false;
     }
-    Refuse(form, "Location name cannot exceed 50 characters");
+    form.prompts().Refusal("Location name cannot exceed 50 characters");
     return true;
 }
 
@@ -47,7 +39,7 @@ bool NameIsDeletionMark(frmSatellite& form, const std::string& name) {
     if (!IsDeletionMarkName(name)) {
         return false;
     }
-    Refuse(form, "\"" + name + "\" cannot be used as a location name.");
+    form.prompts().Refusal("\"" + name + "\" cannot be used as a location name.");
     return true;
 }
 
@@ -55,8 +47,8 @@ bool NoLocationFile(frmSatellite& form) {
     if (form.state().LocFile) {
         return false;
     }
-    Refuse(form, "No location file is open." + form.state().LineBreak +
-                     "Please open or create one with the File menu first.");
+    form.prompts().Refusal("No location file is open." + form.state().LineBreak +
+                           "Please open or create one with the File menu first.");
     return true;
 }
 
@@ -67,12 +59,12 @@ bool NoLocationFile(frmSatellite& form) {
 std::optional<std::pair<double, double>> ReadCoordinates(frmSatellite& form) {
     const std::optional<double> longitude = CoordinateValue(form.txtLongitude->text());
     if (!longitude) {
-        Refuse(form, "West Long: must be a number in decimal degrees.");
+        form.prompts().Refusal("West Long: must be a number in decimal degrees.");
         return std::nullopt;
     }
     const std::optional<double> latitude = CoordinateValue(form.txtLatitude->text());
     if (!latitude) {
-        Refuse(form, "North Lat: must be a number in decimal degrees.");
+        form.prompts().Refusal("North Lat: must be a number in decimal degrees.");
         return std::nullopt;
     }
     return std::make_pair(*latitude, *longitude);
@@ -94,8 +86,8 @@ bool ReadCurrentRecord(frmSatellite& form, const char* action) {
             return true;
         }
     }
-    Refuse(form, "No location is chosen." + s.LineBreak + "Please choose the location to " +
-                     action + " from the list first.");
+    form.prompts().Refusal("No location is chosen." + s.LineBreak +
+                           "Please choose the location to " + action + " from the list first.");
     return false;
 }
 
@@ -109,8 +101,8 @@ bool WriteRecord(frmSatellite& form, int n) {
         s.LocCount = s.LocFile->Count();
         return true;
     } catch (const FileError& failure) {
-        Refuse(form, "The location could not be written to " + s.Settings.LocFileName + "." +
-                         s.LineBreak + failure.what());
+        form.prompts().Refusal("The location could not be written to " + s.Settings.LocFileName +
+                               "." + s.LineBreak + failure.what());
         return false;
     }
 }
@@ -133,8 +125,9 @@ std::optional<int> RecordForNewLocation(frmSatellite& form, const std::string& n
             form.Duplicate();
             return std::nullopt;
         case AddPlace::Kind::Full:
-            Refuse(form, "The location file is full: it holds 32767 locations and none is free." +
-                             s.LineBreak + "Delete a location or start a new location file.");
+            form.prompts().Refusal(
+                "The location file is full: it holds 32767 locations and none is free." +
+                s.LineBreak + "Delete a location or start a new location file.");
             return std::nullopt;
         case AddPlace::Kind::Reuse:
         case AddPlace::Kind::Append:
@@ -190,10 +183,9 @@ void frmSatellite::mnuSaveLocation_Click() {
     if (NameTooLong(*this) || !ReadCurrentRecord(*this, "change")) {
         return;
     }
-    if (!Ask(*this,
-             "You are about to make permanent changes to " + TrimSpaces(s.LocBuffer.LocName) + "." +
-                 s.ConfirmText,
-             MsgIcon::None)) {
+    if (!prompts().AnsweredYes("You are about to make permanent changes to " +
+                                   TrimSpaces(s.LocBuffer.LocName) + "." + s.ConfirmText,
+                               MsgIcon::None)) {
         return;
     }
     // Editing a coordinate empties the name box: a location saved with an empty box
@@ -236,19 +228,20 @@ void frmSatellite::mnuDeleteLocation_Click() {
         return;
     }
     // The stored name as it is, all 50 characters.
-    if (!Ask(*this, "You are about to delete the location: " + s.LocBuffer.LocName + s.ConfirmText,
-             MsgIcon::Question)) {
+    if (!prompts().AnsweredYes(
+            "You are about to delete the location: " + s.LocBuffer.LocName + s.ConfirmText,
+            MsgIcon::Question)) {
         return;
     }
     // The default is recognised by the name in the box, whichever record is deleted. It
     // is cleared only once the record is deleted: a location still in the file stays
     // the default when the deletion fails.
     const std::string shown = TrimSpaces(cboLocations->text());
-    const bool clearDefault = shown == TrimSpaces(s.Settings.DefaultLocName) &&
-                              Ask(*this,
-                                  shown + " is your default location," + s.LineBreak +
-                                      "do you want the default location cleared?",
-                                  MsgIcon::Question);
+    const bool clearDefault =
+        shown == TrimSpaces(s.Settings.DefaultLocName) &&
+        prompts().AnsweredYes(shown + " is your default location," + s.LineBreak +
+                                  "do you want the default location cleared?",
+                              MsgIcon::Question);
     s.LocBuffer = DeletedLocationRecord();
     if (!WriteRecord(*this, s.LocIndex)) {
         return;
@@ -276,8 +269,7 @@ void frmSatellite::mnuLocationDefault_Click() {
     if (!WriteINIFile()) {
         return;  // reported; the default stays what the file says
     }
-    platform_.messageBox(TrimSpaces(s.Settings.DefaultLocName) + " is now your default location.",
-                         MsgButtons::Ok, MsgIcon::None, s.MsgTitle);
+    prompts().Report(TrimSpaces(s.Settings.DefaultLocName) + " is now your default location.");
 }
 
 }  // namespace tarvo

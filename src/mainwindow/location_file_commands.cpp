@@ -16,6 +16,7 @@
 #include "catalogue/whole_file.h"
 #include "mainwindow/file_dialog.h"
 #include "mainwindow/frm_satellite.h"
+#include "mainwindow/prompts.h"
 #include "platform/combo_box.h"
 #include "platform/platform_services.h"
 #include "platform/text_box.h"
@@ -23,16 +24,6 @@
 namespace tarvo {
 
 namespace {
-
-void Report(frmSatellite& form, const std::string& text) {
-    form.platform().messageBox(text, MsgButtons::Ok, MsgIcon::Exclamation, form.state().MsgTitle);
-}
-
-// OK/Cancel with the exclamation icon; true for OK.
-bool Confirm(frmSatellite& form, const std::string& text) {
-    return form.platform().messageBox(text, MsgButtons::OkCancel, MsgIcon::Exclamation,
-                                      form.state().MsgTitle) == MsgAnswer::Ok;
-}
 
 // What a failed step tells besides its reason: which file is still the current one.
 std::string StillCurrent(const MainWindowState& s) {
@@ -51,8 +42,8 @@ bool MakeCurrent(frmSatellite& form, const std::string& path) {
     try {
         opened.emplace(path);
     } catch (const FileError& failure) {
-        Report(form, "The location file " + path + " could not be opened." + s.LineBreak +
-                         failure.what() + StillCurrent(s));
+        form.prompts().Refusal("The location file " + path + " could not be opened." + s.LineBreak +
+                               failure.what() + StillCurrent(s));
         return false;
     }
     s.Settings.LocFileName = path;
@@ -100,8 +91,8 @@ void frmSatellite::mnuNewLocFile_Click() {
     }
     // An existing file is taken over as it is: its records stay and new ones join them.
     if (chosen->exists &&
-        !Confirm(*this, chosen->path + " already exists." + s.LineBreak +
-                            "This operation will append the existing file." + s.ConfirmText)) {
+        !prompts().ConfirmedOk(chosen->path + " already exists." + s.LineBreak +
+                               "This operation will append the existing file." + s.ConfirmText)) {
         return;
     }
     if (MakeCurrent(*this, chosen->path)) {
@@ -118,8 +109,7 @@ void frmSatellite::mnuOpenLocFile_Click() {
     }
     if (!chosen->exists) {
         // Either button ends the command.
-        platform_.messageBox("Cannot find: " + chosen->path, MsgButtons::OkCancel,
-                             MsgIcon::Exclamation, s.MsgTitle);
+        prompts().ConfirmedOk("Cannot find: " + chosen->path);
         return;
     }
     if (MakeCurrent(*this, chosen->path)) {
@@ -130,7 +120,7 @@ void frmSatellite::mnuOpenLocFile_Click() {
 void frmSatellite::mnuSaveLocFileAs_Click() {
     MainWindowState& s = state_;
     if (!s.LocFile) {
-        Report(*this, "No location file is open, so there is nothing to save.");
+        prompts().Refusal("No location file is open, so there is nothing to save.");
         return;
     }
     const auto chosen =
@@ -141,23 +131,23 @@ void frmSatellite::mnuSaveLocFileAs_Click() {
     // A current file named without its folder counts as any file of that name.
     const std::string& current = s.Settings.LocFileName;
     if (current == chosen->fileTitle || current == chosen->path) {
-        Report(*this, "You cannot copy the file on to itself!");
+        prompts().Refusal("You cannot copy the file on to itself!");
         return;
     }
     if (chosen->exists &&
-        !Confirm(*this, chosen->path + " already exists." + s.LineBreak +
-                            "This operation will overwite the existing file." + s.ConfirmText)) {
+        !prompts().ConfirmedOk(chosen->path + " already exists." + s.LineBreak +
+                               "This operation will overwite the existing file." + s.ConfirmText)) {
         return;
     }
     // The copy replaces an existing file only once it is complete.
     try {
         CopyWholeFile(current, chosen->path);
     } catch (const FileWriteError& failure) {
-        Report(*this, "The file " + chosen->path + " could not be written." + s.LineBreak +
+        prompts().Refusal("The file " + chosen->path + " could not be written." + s.LineBreak +
                           failure.what() + StillCurrent(s));
         return;
     } catch (const FileError& failure) {
-        Report(*this, "The location file " + current + " could not be read." + s.LineBreak +
+        prompts().Refusal("The location file " + current + " could not be read." + s.LineBreak +
                           failure.what() + StillCurrent(s));
         return;
     }

@@ -12,6 +12,7 @@
 #include "common/fixed_text.h"
 #include "common/numeric_value.h"
 #include "mainwindow/frm_satellite.h"
+#include "mainwindow/prompts.h"
 #include "mainwindow/updating_guard.h"
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
@@ -22,25 +23,15 @@ namespace {
 
 constexpr std::size_t kSatNameLimit = 25;
 
-void Refuse(frmSatellite& form, const std::string& text) {
-    form.platform().messageBox(text, MsgButtons::Ok, MsgIcon::Exclamation, form.state().MsgTitle);
-}
-
-bool Confirmed(frmSatellite& form, const std::string& question) {
-    const MainWindowState& s = form.state();
-    return form.platform().messageBox(question + s.ConfirmText, MsgButtons::YesNo, MsgIcon::None,
-                                      s.MsgTitle) == MsgAnswer::Yes;
-}
-
 // A name the satellite file can hold: 25 characters at most, blanks included
 // (`checkLength`), and no double quote. Refused names are explained.
 bool FnNameAccepted(frmSatellite& form, const std::string& typed, bool checkLength) {
     if (checkLength && typed.size() > kSatNameLimit) {
-        Refuse(form, "Satellite name cannot exceed 25 characters");
+        form.prompts().Refusal("Satellite name cannot exceed 25 characters");
         return false;
     }
     if (!FnSatelliteNameStorable(typed)) {
-        Refuse(form, "Satellite name cannot contain a double quote (\")");
+        form.prompts().Refusal("Satellite name cannot contain a double quote (\")");
         return false;
     }
     return true;
@@ -52,7 +43,7 @@ std::optional<double> FnSatLongValue(frmSatellite& form) {
     try {
         return NumericValue(form.cboSatLong->text());
     } catch (const RunTimeFailure&) {
-        Refuse(form, "West Longitude is too large");
+        form.prompts().Refusal("West Longitude is too large");
         return std::nullopt;
     }
 }
@@ -68,7 +59,7 @@ bool FnHasCurrentRow(frmSatellite& form) {
     if (IsCatalogueRow(s.SatelliteTable, s.CurSat)) {
         return true;
     }
-    Refuse(form, "Choose a satellite from the list first");
+    form.prompts().Refusal("Choose a satellite from the list first");
     return false;
 }
 
@@ -103,7 +94,7 @@ void frmSatellite::mnuAddSatellite_Click() {
         return;
     }
     if (s.SatelliteTable.SatLast() >= kMaxCatalogueRows) {
-        Refuse(*this, "The satellite file is full: it cannot hold more than 32766 satellites");
+        prompts().Refusal("The satellite file is full: it cannot hold more than 32766 satellites");
         return;
     }
     const std::optional<double> satLong = FnSatLongValue(*this);
@@ -132,14 +123,14 @@ void frmSatellite::mnuSaveSatellite_Click() {
     const std::optional<double> defaultLong =
         isDefault ? StrictNumericValue(cboSatLong->text()) : std::nullopt;
     if (isDefault && !defaultLong) {
-        Refuse(*this, "West Longitude must be a number");
+        prompts().Refusal("West Longitude must be a number");
         return;
     }
     const std::string question = isDefault
                                      ? "You are about to make changes in your default satellite."
                                      : "You are about to make permanent changes in " +
                                            TrimSpaces(s.SatelliteTable.Row(s.CurSat).SatName) + ".";
-    if (!Confirmed(*this, question)) {
+    if (!prompts().AnsweredYes(question + s.ConfirmText, MsgIcon::None)) {
         return;
     }
     if (isDefault) {
@@ -160,7 +151,7 @@ void frmSatellite::mnuDeleteSatellite_Click() {
         isDefault
             ? "You are about to delete your default satellite."
             : "You are about to delete " + TrimSpaces(s.SatelliteTable.Row(s.CurSat).SatName) + "!";
-    if (!Confirmed(*this, question)) {
+    if (!prompts().AnsweredYes(question + s.ConfirmText, MsgIcon::None)) {
         return;
     }
     if (isDefault) {
@@ -200,9 +191,8 @@ void frmSatellite::mnuSatelliteDefault_Click() {
         written = WriteSatFile(s.Settings.SatFileName);
     }
     if (written) {
-        platform_.messageBox(
-            TrimSpaces(s.SatelliteTable.Row(0).SatName) + " is now your default satellite.",
-            MsgButtons::Ok, MsgIcon::None, s.MsgTitle);
+        prompts().Report(TrimSpaces(s.SatelliteTable.Row(0).SatName) +
+                         " is now your default satellite.");
     }
 }
 

@@ -17,6 +17,7 @@
 #include "catalogue/satellite_file.h"
 #include "mainwindow/file_dialog.h"
 #include "mainwindow/frm_satellite.h"
+#include "mainwindow/prompts.h"
 #include "mainwindow/updating_guard.h"
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
@@ -26,13 +27,6 @@ namespace tarvo {
 namespace {
 
 using Kind = FileDialogRequest::Kind;
-
-// The questions of the file commands: OK/Cancel with the exclamation icon.
-bool ConfirmedOk(frmSatellite& form, const std::string& question) {
-    const MainWindowState& s = form.state();
-    return form.platform().messageBox(question, MsgButtons::OkCancel, MsgIcon::Exclamation,
-                                      s.MsgTitle) == MsgAnswer::Ok;
-}
 
 // The default satellite (row 0) shown as the current one, found by its name as stored,
 // and calculated. CurSat starts again from 0: a default that is not in the catalogue
@@ -66,9 +60,9 @@ void frmSatellite::mnuNewSatFile_Click() {
         return;
     }
     if (chosen->exists &&
-        !ConfirmedOk(*this, chosen->path + " already exists." + s.LineBreak +
-                                "This operation will erase any existing data in this file." +
-                                s.ConfirmText)) {
+        !prompts().ConfirmedOk(chosen->path + " already exists." + s.LineBreak +
+                               "This operation will erase any existing data in this file." +
+                               s.ConfirmText)) {
         return;
     }
     // The new file is written first; only a file that is there becomes current.
@@ -101,8 +95,7 @@ void frmSatellite::mnuOpenSatFile_Click() {
         return;
     }
     if (!chosen->exists) {
-        platform_.messageBox(chosen->path + " Not Found", MsgButtons::Ok, MsgIcon::Exclamation,
-                             s.MsgTitle);
+        prompts().Refusal(chosen->path + " Not Found");
         return;
     }
     // A file that does not read whole is reported and not taken: the catalogue shown
@@ -130,12 +123,11 @@ void frmSatellite::mnuSaveSatFileAs_Click() {
     }
     // While the current file is named without a folder, any file of that name counts.
     if (s.Settings.SatFileName == chosen->fileTitle || s.Settings.SatFileName == chosen->path) {
-        platform_.messageBox("You cannot copy the file on to itself!", MsgButtons::Ok,
-                             MsgIcon::Exclamation, s.MsgTitle);
+        prompts().Refusal("You cannot copy the file on to itself!");
         return;
     }
-    if (chosen->exists && !ConfirmedOk(*this, "You are about to overwite:" + s.LineBreak +
-                                                  chosen->path + s.ConfirmText)) {
+    if (chosen->exists && !prompts().ConfirmedOk("You are about to overwite:" + s.LineBreak +
+                                                 chosen->path + s.ConfirmText)) {
         return;
     }
     // Written first; a failure is reported and the old file stays the current one. The
