@@ -33,9 +33,4 @@ AddPlace FindAddPlace(const std::vector<LocationRecord>& records, std::string_vi
 // Changes: a location may keep its own name, but not take another record's.
 int FindNameElsewhere(const LocationNames& names, std::string_view name, int except);
 
-// True when `name`, without leading and trailing spaces, would be stored as the mark of
-// a deleted record (the single character 0xFF): such a location would vanish from
-// the list as soon as it was written.
-bool IsDeletionMarkName(std::string_view name);
-
 }  // namespace tarvo

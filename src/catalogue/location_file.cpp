@@ -12,6 +12,7 @@
 
 #include "catalogue/file_error.h"
 #include "catalogue/file_path.h"
+#include "common/int16.h"
 
 namespace tarvo {
 
@@ -19,15 +20,13 @@ namespace {
 
 constexpr const char* kBadRecordNumber = "Bad record number";
 
-// Bytes / 66, rounded to nearest, an exact half to the even count.
+// Bytes / 66, rounded to nearest, an exact half to the even count. The quotient is
+// exact enough: a half (a rest of 33 bytes) is exactly representable, and any other
+// rest lies at least 1/66 away from it, far beyond the error of the division for any
+// length a file system holds.
 long long RecordCount(long long bytes) {
-    const long long size = static_cast<long long>(kLocationRecordSize);
-    long long count = bytes / size;
-    const long long rest = bytes % size;
-    if (2 * rest > size || (2 * rest == size && count % 2 == 1)) {
-        ++count;
-    }
-    return count;
+    return static_cast<long long>(
+        RoundHalfToEven(static_cast<double>(bytes) / static_cast<double>(kLocationRecordSize)));
 }
 
 }  // namespace

@@ -11,8 +11,8 @@ namespace tarvo {
 
 namespace {
 
-constexpr std::size_t kLatOffset = 50;
-constexpr std::size_t kLongOffset = 58;
+constexpr std::size_t kLatOffset = kLocNameWidth;
+constexpr std::size_t kLongOffset = kLatOffset + 8;
 
 void PutDouble(unsigned char* out, double value) {
     const auto bits = std::bit_cast<std::uint64_t>(value);
@@ -57,12 +57,16 @@ LocationRecord DecodeLocationRecord(std::span<const unsigned char> bytes) {
 
 LocationRecord DeletedLocationRecord() {
     LocationRecord record;
-    record.LocName = FixedWidth("\xFF", kLocNameWidth);
+    record.LocName = FixedWidth(kDeletedLocationMark, kLocNameWidth);
     return record;
 }
 
+bool IsDeletionMarkName(std::string_view name) {
+    return TrimSpacesView(name) == kDeletedLocationMark;
+}
+
 bool IsDeletedLocation(const LocationRecord& record) {
-    return TrimSpacesView(record.LocName) == "\xFF";
+    return IsDeletionMarkName(record.LocName);
 }
 
 }  // namespace tarvo

@@ -4,12 +4,17 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace tarvo {
 
-// The width of a location name and the size of a record in a location file.
+// The width of a location name (in a record of the location file and as the default
+// location of tarvo.ini) and the size of a record in a location file.
 inline constexpr std::size_t kLocNameWidth = 50;
 inline constexpr std::size_t kLocationRecordSize = 66;
+
+// The name of a deleted record, without its padding: the single byte 0xFF.
+inline constexpr std::string_view kDeletedLocationMark = "\xFF";
 
 // One named truck location: a record of a location file.
 struct LocationRecord {
@@ -27,10 +32,13 @@ std::array<unsigned char, kLocationRecordSize> EncodeLocationRecord(const Locati
 // that is not a finite number (a damaged record) reads as 0.
 LocationRecord DecodeLocationRecord(std::span<const unsigned char> bytes);
 
-// A deleted record: the name byte 0xFF followed by 49 spaces, both coordinates 0.
+// A deleted record: the mark padded with spaces to the name's width, both coordinates 0.
 LocationRecord DeletedLocationRecord();
 
-// True when the name, without leading and trailing spaces, is the single byte 0xFF.
+// True when `name`, without leading and trailing spaces, is the mark of a deleted record.
+bool IsDeletionMarkName(std::string_view name);
+
+// True when the record's name is the mark of a deleted record.
 bool IsDeletedLocation(const LocationRecord& record);
 
 }  // namespace tarvo

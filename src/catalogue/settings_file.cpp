@@ -66,7 +66,7 @@ std::string SettingsFileText(const Settings& s) {
     line(NumberLine(s.ElOffset));
     line(NumberLine(s.AzOffset));
     line(s.LocFileName);
-    line(FixedWidth(s.DefaultLocName, kDefaultLocNameWidth));
+    line(FixedWidth(s.DefaultLocName, kLocNameWidth));
     line(NumberLine(s.DefaultLocLong));
     line(NumberLine(s.DefaultLocLat));
     line(s.SatFileName);
@@ -93,7 +93,7 @@ std::optional<Settings> ParseSettingsFile(std::string_view bytes) {
         s.ElOffset = LeadingNumber(lines[0]);
         s.AzOffset = LeadingNumber(lines[1]);
         s.LocFileName = std::string(lines[2]);
-        s.DefaultLocName = FixedWidth(lines[3], kDefaultLocNameWidth);
+        s.DefaultLocName = FixedWidth(lines[3], kLocNameWidth);
         s.DefaultLocLong = LeadingNumber(lines[4]);
         s.DefaultLocLat = LeadingNumber(lines[5]);
         s.SatFileName = std::string(lines[6]);

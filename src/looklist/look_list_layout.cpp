@@ -4,18 +4,10 @@
 #include <cmath>
 
 #include "common/fixed_text.h"
+#include "common/int16.h"
 
 namespace tarvo {
 namespace {
-
-double HalfToEven(double value) {
-    double whole = std::floor(value);
-    const double fraction = value - whole;
-    if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0)) {
-        whole += 1;
-    }
-    return whole;
-}
 
 std::int16_t Limit16(double value) {
     if (std::isnan(value)) {
@@ -30,7 +22,7 @@ std::int16_t LayoutInt16(double value) {
     if (!std::isfinite(value)) {
         return Limit16(value);
     }
-    return Limit16(HalfToEven(value));
+    return Limit16(RoundHalfToEven(value));
 }
 
 std::int16_t Sum16(int a, int b, int c) {
@@ -42,7 +34,7 @@ std::int16_t IntPart16(double value) {
 }
 
 float CenteredX(float scaleWidth, float textWidth) {
-    const double half = HalfToEven(static_cast<double>(textWidth) / 2);
+    const double half = RoundHalfToEven(static_cast<double>(textWidth) / 2);
     return static_cast<float>(static_cast<double>(scaleWidth) / 2 - half);
 }
 

@@ -11,6 +11,7 @@
 
 #include "catalogue/file_error.h"
 #include "catalogue/location_checks.h"
+#include "catalogue/location_record.h"
 #include "common/fixed_text.h"
 #include "geometry/convert_to_decimal.h"
 #include "mainwindow/frm_satellite.h"
@@ -23,11 +24,10 @@ namespace tarvo {
 
 namespace {
 
-constexpr std::size_t kMaxNameLength = 50;
-
 // The length rule of Add and Save Changes: the name as typed, blanks included.
 bool NameTooLong(frmSatellite& form) {
-    if (form.cboLocations->text().size() <= kMaxNameLength) {
+    static_assert(kLocNameWidth == 50, "the refusal below names the width");
+    if (form.cboLocations->text().size() <= kLocNameWidth) {
         return false;
     }
     form.prompts().Refusal("Location name cannot exceed 50 characters");
@@ -200,7 +200,7 @@ void frmSatellite::mnuSaveLocation_Click() {
         return;
     }
     const bool isDefault = FixedWidth(s.LocBuffer.LocName, kLocNameWidth) ==
-                           FixedWidth(s.Settings.DefaultLocName, kDefaultLocNameWidth);
+                           FixedWidth(s.Settings.DefaultLocName, kLocNameWidth);
     Calculate();
     const auto coordinates = ReadCoordinates(*this);
     if (!coordinates) {
@@ -214,7 +214,7 @@ void frmSatellite::mnuSaveLocation_Click() {
     if (isDefault) {
         // The default follows its record, name and position, so that the next start
         // shows it where it now is.
-        s.Settings.DefaultLocName = FixedWidth(name, kDefaultLocNameWidth);
+        s.Settings.DefaultLocName = FixedWidth(name, kLocNameWidth);
         s.Settings.DefaultLocLong = coordinates->second;
         s.Settings.DefaultLocLat = coordinates->first;
         WriteINIFile();  // a failure is reported, and the default stays what the file says
@@ -247,7 +247,7 @@ void frmSatellite::mnuDeleteLocation_Click() {
         return;
     }
     if (clearDefault) {
-        s.Settings.DefaultLocName = std::string(kDefaultLocNameWidth, ' ');
+        s.Settings.DefaultLocName = std::string(kLocNameWidth, ' ');
         s.Settings.DefaultLocLat = 0;
         s.Settings.DefaultLocLong = 0;
         WriteINIFile();  // a failure is reported; the settings stay what the file says
@@ -263,7 +263,7 @@ void frmSatellite::mnuLocationDefault_Click() {
     if (!coordinates) {
         return;
     }
-    s.Settings.DefaultLocName = FixedWidth(cboLocations->text(), kDefaultLocNameWidth);
+    s.Settings.DefaultLocName = FixedWidth(cboLocations->text(), kLocNameWidth);
     s.Settings.DefaultLocLong = coordinates->second;
     s.Settings.DefaultLocLat = coordinates->first;
     if (!WriteINIFile()) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "catalogue/satellite_edits.h"
+#include "catalogue/satellite_record.h"
 #include "catalogue/satellite_search.h"
 #include "common/failure.h"
 #include "common/fixed_text.h"
@@ -21,12 +22,11 @@
 namespace tarvo {
 namespace {
 
-constexpr std::size_t kSatNameLimit = 25;
-
 // A name the satellite file can hold: 25 characters at most, blanks included
 // (`checkLength`), and no double quote. Refused names are explained.
 bool FnNameAccepted(frmSatellite& form, const std::string& typed, bool checkLength) {
-    if (checkLength && typed.size() > kSatNameLimit) {
+    static_assert(kSatNameWidth == 25, "the refusal below names the width");
+    if (checkLength && typed.size() > kSatNameWidth) {
         form.prompts().Refusal("Satellite name cannot exceed 25 characters");
         return false;
     }
