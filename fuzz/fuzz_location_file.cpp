@@ -1,17 +1,15 @@
-// Writes arbitrary bytes as a location file, opens it and reads every record, one by
-// one and all at once; the two must agree and the names must find their records.
-#include <stdlib.h>
-#include <unistd.h>
-
+// Reads arbitrary bytes as a location file held in memory, through the reader the file
+// uses once its bytes are read; every record must come back at its width with finite
+// coordinates and the bytes it holds, and the names must find their records.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
+#include <span>
 #include <string>
+#include <string_view>
 
-#include "catalogue/file_error.h"
 #include "catalogue/location_file.h"
 #include "catalogue/location_names.h"
 
@@ -23,48 +21,31 @@ void Check(bool condition) {
     }
 }
 
-const std::string& FileName() {
-    static const std::string name = [] {
-        char folder[] = "/tmp/tarvo-fuzz-loc-XXXXXX";
-        Check(::mkdtemp(folder) != nullptr);
-        return std::string(folder) + "/fuzz.loc";
-    }();
-    return name;
-}
-
-bool SameBits(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    {
-        std::ofstream out(FileName(), std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
-    tarvo::LocationFile file(FileName());
+    const auto records = tarvo::ReadLocationRecords(std::span<const unsigned char>(data, size));
     // Rounded to the nearest record, an exact half to the even count.
     const std::size_t whole = size / 66;
     const std::size_t rest = size % 66;
     const std::size_t expected = whole + ((rest > 33 || (rest == 33 && whole % 2 == 1)) ? 1 : 0);
-    Check(static_cast<std::size_t>(file.Count()) == expected);
+    Check(records.size() == expected);
 
-    const auto all = file.ReadAll();
-    Check(all.size() == expected);
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const tarvo::LocationRecord one = file.Read(static_cast<int>(i + 1));
-        Check(one.LocName == all[i].LocName);
-        Check(SameBits(one.LocLat, all[i].LocLat) && SameBits(one.LocLong, all[i].LocLong));
-        Check(one.LocName.size() == 50);
-        Check(std::isfinite(one.LocLat) && std::isfinite(one.LocLong));
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const tarvo::LocationRecord& record = records[i];
+        Check(record.LocName.size() == 50);
+        Check(std::isfinite(record.LocLat) && std::isfinite(record.LocLong));
+        // The name is the record's first 50 bytes, blanks where the input ends first.
+        const std::string_view held = bytes.substr(std::min(size, i * 66), 50);
+        Check(std::string_view(record.LocName).substr(0, held.size()) == held);
+        Check(record.LocName.find_first_not_of(' ', held.size()) == std::string::npos);
     }
-    const tarvo::LocationNames names(all);
+    const tarvo::LocationNames names(records);
     for (int n = 1; n <= names.Count(); ++n) {
         if (names.Name(n)) {
             Check(names.Find(*names.Name(n)) <= n);
         }
     }
-    ::unlink(FileName().c_str());
     return 0;
 }

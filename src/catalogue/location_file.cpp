@@ -20,16 +20,34 @@ namespace {
 
 constexpr const char* kBadRecordNumber = "Bad record number";
 
-// Bytes / 66, rounded to nearest, an exact half to the even count. The quotient is
-// exact enough: a half (a rest of 33 bytes) is exactly representable, and any other
-// rest lies at least 1/66 away from it, far beyond the error of the division for any
-// length a file system holds.
-long long RecordCount(long long bytes) {
+// Appends `records` records decoded from the bytes of `piece`, which may end early: a
+// record it holds only in part, or not at all, is read as a record cut short.
+void AppendRecords(std::span<const unsigned char> piece, std::size_t records,
+                   std::vector<LocationRecord>& out) {
+    for (std::size_t at = 0; at < records * kLocationRecordSize; at += kLocationRecordSize) {
+        out.push_back(DecodeLocationRecord(
+            at < piece.size() ? piece.subspan(at, std::min(piece.size() - at, kLocationRecordSize))
+                              : std::span<const unsigned char>()));
+    }
+}
+
+}  // namespace
+
+// The quotient is exact enough: a half (a rest of 33 bytes) is exactly representable,
+// and any other rest lies at least 1/66 away from it, far beyond the error of the
+// division for any length a file system holds.
+long long LocationRecordCount(long long bytes) {
     return static_cast<long long>(
         RoundHalfToEven(static_cast<double>(bytes) / static_cast<double>(kLocationRecordSize)));
 }
 
-}  // namespace
+std::vector<LocationRecord> ReadLocationRecords(std::span<const unsigned char> bytes) {
+    const long long count = LocationRecordCount(static_cast<long long>(bytes.size()));
+    std::vector<LocationRecord> records;
+    records.reserve(static_cast<std::size_t>(count));
+    AppendRecords(bytes, static_cast<std::size_t>(count), records);
+    return records;
+}
 
 LocationFile::LocationFile(std::string_view fileName) {
     if (IsNoFileName(fileName)) {
@@ -38,7 +56,7 @@ LocationFile::LocationFile(std::string_view fileName) {
     posix::Descriptor file = posix::OpenRegularFile(FilePath(fileName), O_RDWR | O_CREAT);
     long long count = 0;
     try {
-        count = RecordCount(posix::FileLength(file));
+        count = LocationRecordCount(posix::FileLength(file));
     } catch (const FileError& error) {
         throw FileOpenError(error.what());
     }
@@ -77,11 +95,8 @@ std::vector<LocationRecord> LocationFile::ReadAll() const {
             const std::size_t got =
                 ended ? 0 : posix::ReadAt(file_, piece.data(), want, static_cast<off_t>(start));
             ended = got < want;
-            for (std::size_t at = 0; at < want; at += kLocationRecordSize) {
-                const std::size_t present = got > at ? std::min(got - at, kLocationRecordSize) : 0;
-                records.push_back(DecodeLocationRecord(
-                    std::span<const unsigned char>(piece.data() + at, present)));
-            }
+            AppendRecords(std::span<const unsigned char>(piece.data(), got),
+                          want / kLocationRecordSize, records);
         }
     } catch (const std::bad_alloc&) {
         throw FileReadError(posix::ErrorText(ENOMEM));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -8,6 +9,16 @@
 #include "catalogue/posix_file.h"
 
 namespace tarvo {
+
+// The number of records in a location file of `bytes` bytes, deleted ones included: the
+// length divided by 66, rounded to the nearest whole number with a half going to the
+// even one (100 bytes hold 2 records, 98 bytes 1, 33 bytes none).
+long long LocationRecordCount(long long bytes);
+
+// The records of a location file held in memory, as LocationFile::ReadAll reads them
+// from the file: LocationRecordCount(bytes.size()) records, the last one cut short (or
+// missing altogether) read as DecodeLocationRecord reads it.
+std::vector<LocationRecord> ReadLocationRecords(std::span<const unsigned char> bytes);
 
 // The open location file: records of 66 bytes, numbered from 1, read and written in
 // place while the file is current. Opening never truncates or rewrites the file; a
@@ -22,9 +33,7 @@ class LocationFile {
     // blanks), a folder, device or pipe, no access, or more than 32767 records.
     explicit LocationFile(std::string_view fileName);
 
-    // The number of records, deleted ones included: the file length divided by 66,
-    // rounded to the nearest whole number with a half going to the even one
-    // (100 bytes hold 2 records, 98 bytes 1, 33 bytes none).
+    // The number of records, deleted ones included: LocationRecordCount of its length.
     std::int16_t Count() const { return count_; }
 
     // Record n (1..32767). Bytes beyond the end of the file read as spaces in the name

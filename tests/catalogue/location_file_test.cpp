@@ -156,6 +156,31 @@ TEST(LocationFile, BytesBeyondTheEndReadAsBlank) {
     EXPECT_EQ(ReadBytes(name), kBaseBytes + kBaseBytes);
 }
 
+// The records of a file held in memory, read as from the file: the count rounded as the
+// file's, a last record cut short read blank where its bytes are missing.
+TEST(LocationFile, RecordsFromBytesInMemory) {
+    const auto read = [](const std::string& bytes) {
+        return ReadLocationRecords(
+            std::span(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+    };
+    EXPECT_TRUE(read("").empty());
+    EXPECT_TRUE(read(std::string(33, 'x')).empty());  // half a record: to the even 0
+    const auto two = read(kBaseBytes + kDeletedBytes + std::string(33, 'y'));  // 2.5 records
+    ASSERT_EQ(two.size(), 2u);
+    ExpectRecord(two[0], "Base", 40.5, 100.25);
+    EXPECT_TRUE(IsDeletedLocation(two[1]));
+    const auto cut = read(kBaseBytes + "Cut" + kLat40_5);  // 1.17 records: 1
+    ASSERT_EQ(cut.size(), 1u);
+    const auto three = read(kBaseBytes + kBaseBytes + std::string(34, 'z'));  // 2.52: 3
+    ASSERT_EQ(three.size(), 3u);
+    ExpectRecord(three[1], "Base", 40.5, 100.25);
+    ExpectRecord(three[2], std::string(34, 'z'), 0, 0);
+    const auto oneShort = read(kBaseBytes.substr(0, 54));  // name whole, latitude in part
+    ASSERT_EQ(oneShort.size(), 1u);
+    EXPECT_EQ(oneShort[0].LocName, FixedName("Base"));
+    EXPECT_EQ(oneShort[0].LocLong, 0);
+}
+
 TEST(LocationFile, ReadAllOfAFileOfThousandsOfRecords) {
     // Record n (1..2049) is named "R<n>" and lies at n north, -n west; the last one is
     // cut short after 34 bytes, so the file holds 2048 * 66 + 34 bytes: 2049 records.
