@@ -2,11 +2,13 @@
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QList>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 #include "platform/qt_text.h"
@@ -226,23 +228,49 @@ void SkyPanorama::Draw(QPainter& painter, QSize size, const SkyScene& scene, int
     auto visible = [&](const SkySatellite& s) {
         return s.hasAngles && s.elevation >= 0 && s.azimuth >= kEast - 1 && s.azimuth <= kWest + 1;
     };
+    // With thousands of satellites most fall on pixels already drawn in the same style:
+    // each pixel and style is drawn once, and each style in one call.
     const QColor blockedColour(200, 30, 30);
+    enum Style { Clear, ClearMarked, Blocked, BlockedMarked, kStyles };
+    std::vector<std::uint8_t> drawn(
+        static_cast<std::size_t>(size.width() + 1) * static_cast<std::size_t>(size.height() + 1),
+        0);
+    QList<QRectF> dots[2];
+    QList<QLineF> crosses[2];
     for (const SkySatellite& s : scene.satellites) {
         if (!visible(s)) {
             continue;
         }
         const QPointF at = Place(size, s.azimuth, s.elevation);
-        const double radius = s.onLookList ? 4 : 2.5;
-        if (s.Blocked()) {
-            painter.setPen(QPen(blockedColour, s.onLookList ? 2 : 1.2));
-            painter.drawLine(at + QPointF(-radius, -radius), at + QPointF(radius, radius));
-            painter.drawLine(at + QPointF(-radius, radius), at + QPointF(radius, -radius));
-        } else {
-            painter.setPen(Qt::NoPen);
-            painter.setBrush(s.onLookList ? QColor(10, 30, 90) : QColor(60, 70, 90, 170));
-            painter.drawEllipse(at, radius, radius);
-            painter.setBrush(Qt::NoBrush);
+        const int style = (s.Blocked() ? Blocked : Clear) + (s.onLookList ? 1 : 0);
+        const int px = std::clamp(static_cast<int>(at.x()), 0, size.width());
+        const int py = std::clamp(static_cast<int>(at.y()), 0, size.height());
+        std::uint8_t& cell =
+            drawn[static_cast<std::size_t>(py) * static_cast<std::size_t>(size.width() + 1) +
+                  static_cast<std::size_t>(px)];
+        if (cell & (1u << style)) {
+            continue;
         }
+        cell = static_cast<std::uint8_t>(cell | (1u << style));
+        const double radius = s.onLookList ? 4 : 2.5;
+        const int marked = s.onLookList ? 1 : 0;
+        if (s.Blocked()) {
+            crosses[marked] << QLineF(at + QPointF(-radius, -radius), at + QPointF(radius, radius))
+                            << QLineF(at + QPointF(-radius, radius), at + QPointF(radius, -radius));
+        } else {
+            dots[marked] << QRectF(at - QPointF(radius, radius), QSizeF(2 * radius, 2 * radius));
+        }
+    }
+    static_assert(kStyles <= 8, "one bit a style");
+    for (int marked = 0; marked < 2; ++marked) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(marked ? QColor(10, 30, 90) : QColor(60, 70, 90, 170));
+        for (const QRectF& dot : dots[marked]) {
+            painter.drawEllipse(dot);
+        }
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(blockedColour, marked ? 2 : 1.2));
+        painter.drawLines(crosses[marked]);
     }
     for (int pass = 0; pass < 3; ++pass) {
         for (const SkySatellite& s : scene.satellites) {
@@ -251,6 +279,12 @@ void SkyPanorama::Draw(QPainter& painter, QSize size, const SkyScene& scene, int
                 continue;
             }
             const QPointF at = Place(size, s.azimuth, s.elevation);
+            // Where both the spot above the point and the one below are written on
+            // already, no name fits: passed over before it is measured.
+            if (pass > 0 && !room.Free(QRectF(at.x() - 1, at.y() - 10, 2, 2)) &&
+                !room.Free(QRectF(at.x() - 1, at.y() + 8, 2, 2))) {
+                continue;
+            }
             const bool strong = s.onLookList || s.shown;
             const QFontMetricsF& metrics = strong ? boldMetrics : plainMetrics;
             const QString name = ToQString(s.name);
