@@ -39,5 +39,9 @@ TARVO_TEST_PACKAGES=(
     desktop-file-utils appstream
     xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi openbox
 )
-TARVO_BUILD_PACKAGES=("${TARVO_PROGRAM_PACKAGES[@]}" "${TARVO_TEST_PACKAGES[@]}")
+# What making the Debian package adds (tools/package.sh, and test.sh for the package
+# test): dpkg-shlibdeps and objdump for its Depends line, file to find its executables.
+TARVO_PACKAGE_PACKAGES=(dpkg-dev binutils file)
+TARVO_BUILD_PACKAGES=("${TARVO_PROGRAM_PACKAGES[@]}" "${TARVO_TEST_PACKAGES[@]}"
+    "${TARVO_PACKAGE_PACKAGES[@]}")
 TARVO_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
