@@ -73,7 +73,12 @@ unmount_root() {
         umount "$point" || umount -l "$point"
     done
 }
+report_timings() {
+    echo "timings:"
+    printf '%s\n' "${timings[@]}"
+}
 cleanup() {
+    report_timings
     unmount_root "$builder"
     unmount_root "$user"
     if [ -n "$(mounts_under "$work")" ]; then
@@ -161,7 +166,7 @@ xdotool windowfocus --sync "$question" key Return
 wait_for "rebuilt tarvo.ini" '[ -s tarvo.ini ]'
 sleep 2; shot 3-after-yes
 lines=$(wc -l <tarvo.ini)
-last=$(tail -n1 tarvo.ini | tr -d '\r')
+last=$(tail -n1 tarvo.ini | tr -d '\r ')  # the numbers stand between spaces
 kill "$pid"; wait "$pid" 2>/dev/null
 echo "tarvo.ini rebuilt: $lines lines, the last $last"
 [ "$lines" -eq 14 ] && [ "$last" = 9009 ]
@@ -187,8 +192,11 @@ for root in "$builder" "$user"; do
     rm -rf --one-file-system "$root"
 done
 
-timed "debootstrap --variant=minbase bookworm" \
-    debootstrap --variant=minbase bookworm "$builder" "$mirror" >"$work/debootstrap.log" 2>&1
+debootstrap_root() {
+    debootstrap --variant=minbase bookworm "$builder" "$mirror" >"$work/debootstrap.log" 2>&1 ||
+        { tail -n 20 "$work/debootstrap.log"; return 1; }
+}
+timed "debootstrap --variant=minbase bookworm" debootstrap_root
 timed "copy of the fresh root for the package alone" cp -a "$builder" "$user"
 
 # The repository as a clone would find it: a bare copy of the committed HEAD as main.
@@ -225,6 +233,4 @@ timed "start in an empty folder (the package alone)" start_check "$user" package
 echo
 echo "Depends: $depends"
 echo "screenshots: $shots"
-echo "timings:"
-printf '%s\n' "${timings[@]}"
 echo "fresh Debian 12: the README's commands and both starts passed"
