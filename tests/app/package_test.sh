@@ -2,9 +2,11 @@
 # Builds the Debian package of the build tree with cpack into a temporary folder and
 # checks it without installing it: its control fields (name, version, architecture, and
 # a Depends line naming the package of every library the executables link, the Qt 6
-# libraries among them, and the fonts, with no -dev package), and its files against
+# libraries among them and, once the program links them, GeographicLib and ERFA, each
+# by its run-time package, and the fonts, with no -dev package), and its files against
 # package_contents.txt (each listed file there with its mode, owner and, for copies of
-# the source tree, its bytes; executables stripped; nothing unlisted; all under /usr).
+# the source tree or of files the build makes, such as the magnetic model, its bytes;
+# executables stripped; nothing unlisted; all under /usr).
 # Where a packaging tool is not installed it reports which and exits 77 (skipped).
 #
 # package_test.sh BUILD_DIR SOURCE_DIR VERSION
@@ -62,9 +64,8 @@ echo "Depends: $depends"
 # The package names of the Depends line, without versions and alternatives' bars.
 depends_names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/(.*)//; s/ //g' | grep -v '^$' | sort -u)
 depends_on() { grep -qx -- "$1" <<<"$depends_names"; }
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation; do
-    depends_on "$package" || fail "Depends does not name $package"
-done
+# The look list's fonts are no library, so nothing finds them for the package.
+depends_on fonts-liberation || fail "Depends does not name fonts-liberation"
 dev=$(grep -- '-dev$' <<<"$depends_names" | tr '\n' ' ')
 [ -z "$dev" ] || fail "Depends names development packages: $dev"
 
@@ -107,6 +108,14 @@ while read -r kind path copy_of; do
             cmp -s "$source/$copy_of" "$unpacked/$path" || fail "/$path differs from $copy_of"
         fi
         ;;
+    built)
+        [ "${actual%% *}" = -rw-r--r-- ] || fail "/$path has mode ${actual%% *}, not -rw-r--r--"
+        if [ ! -f "$build/$copy_of" ]; then
+            fail "package_contents.txt: the build made no $copy_of for /$path"
+        elif ! cmp -s "$build/$copy_of" "$unpacked/$path"; then
+            fail "/$path differs from the build's $copy_of"
+        fi
+        ;;
     *) fail "package_contents.txt: unknown kind '$kind' for $path" ;;
     esac
 done <"$contents_list"
@@ -130,6 +139,7 @@ owning_package() {
     return 1
 }
 # Every library an executable links directly comes with a package the Depends line names.
+declare -A linked  # soname -> the package that holds it
 for path in "${!listed_mode[@]}"; do
     file=$unpacked/$path
     LC_ALL=C file -b "$file" | grep -q '^ELF.*dynamically linked' || continue
@@ -143,9 +153,44 @@ for path in "${!listed_mode[@]}"; do
             fail "/$path links $location, which belongs to no Debian package"
             continue
         fi
+        linked[$library]=$owner
         depends_on "$owner" || fail "/$path links $library of $owner, which Depends does not name"
     done < <(readelf -d "$file" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p')
 done
+
+# The libraries the program is built with, each with the run-time package Debian keeps
+# it in: the executables link that library, from that package, and the Depends line
+# names the package. "always" is linked by the program as it stands; "linked" is
+# checked wherever an executable links it (the pointing aid's libraries, which the
+# program takes in with the windows that use them), and its absence is reported.
+#   SONAME (glob)            PACKAGE (regex)            WHEN
+while read -r soname_glob package_pattern when; do
+    [ -n "$soname_glob" ] || continue
+    found=
+    for library in "${!linked[@]}"; do
+        # shellcheck disable=SC2053  # the glob is meant
+        [[ $library == $soname_glob ]] || continue
+        found=1
+        owner=${linked[$library]}
+        [[ $owner =~ ^${package_pattern}$ ]] \
+            || fail "$library comes from $owner, not from a package $package_pattern"
+    done
+    if [ -z "$found" ]; then
+        if [ "$when" = always ]; then
+            fail "no executable links $soname_glob"
+        else
+            echo "note: no executable links $soname_glob yet, so Depends need not name $package_pattern"
+        fi
+    fi
+done <<'TABLE'
+libQt6Core.so.6          libqt6core6                always
+libQt6Gui.so.6           libqt6gui6                 always
+libQt6Widgets.so.6       libqt6widgets6             always
+libQt6PrintSupport.so.6  libqt6printsupport6        always
+libQt6Svg.so.6           libqt6svg6                 always
+libGeographicLib.so.*    libgeographiclib[0-9]+     linked
+liberfa.so.*             liberfa[0-9]+              linked
+TABLE
 
 [ "$failures" -eq 0 ] || exit 1
 echo "the package ${deb##*/}: control fields and ${#expected[@]} files as listed: all passed"
