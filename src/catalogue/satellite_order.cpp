@@ -110,4 +110,20 @@ std::vector<std::int16_t> AlphabeticalOrder(const SatelliteTable& table) {
     return order;
 }
 
+std::vector<std::int16_t> LookListRows(const SatelliteTable& table, bool byName,
+                                       const std::vector<std::int16_t>& satOrder) {
+    std::vector<std::int16_t> rows;
+    const int last = table.SatLast();
+    for (int i = 1; i <= last; ++i) {
+        const std::size_t k = static_cast<std::size_t>(i);
+        const std::int16_t row = !byName               ? static_cast<std::int16_t>(i)
+                                 : k < satOrder.size() ? satOrder[k]
+                                                       : std::int16_t{0};
+        if (row >= 1 && row <= last && table.Row(row).SatLook == 1) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
 }  // namespace tarvo

@@ -17,4 +17,11 @@ void SortByLongitude(SatelliteTable& table);
 // any printable character); equal names keep their row order. Empty for an empty table.
 std::vector<std::int16_t> AlphabeticalOrder(const SatelliteTable& table);
 
+// The rows of the look list in the order of the name list: the catalogue rows marked 1,
+// by longitude (table order) or, when `byName`, in the order of `satOrder` (as
+// AlphabeticalOrder gives it). Entries of `satOrder` that name no catalogue row are
+// passed over, so a stale order never reads a row that is not there.
+std::vector<std::int16_t> LookListRows(const SatelliteTable& table, bool byName,
+                                       const std::vector<std::int16_t>& satOrder);
+
 }  // namespace tarvo

@@ -33,6 +33,10 @@ std::int16_t IntPart16(double value) {
     return Limit16(std::floor(value));
 }
 
+std::string PositionLine(std::string_view longitude, std::string_view latitude) {
+    return TrimSpaces(longitude) + "W    " + TrimSpaces(latitude) + "N";
+}
+
 float CenteredX(float scaleWidth, float textWidth) {
     const double half = RoundHalfToEven(static_cast<double>(textWidth) / 2);
     return static_cast<float>(static_cast<double>(scaleWidth) / 2 - half);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "catalogue/satellite_table.h"
@@ -10,6 +11,10 @@ namespace tarvo {
 
 // The arithmetic of the look-list layout, in twips. Widths come from the measuring
 // surface; nothing here draws.
+
+// The truck position as the look list heads it: the longitude and latitude texts as
+// they stand, trimmed, "84.39W    33.75N".
+std::string PositionLine(std::string_view longitude, std::string_view latitude);
 
 // A real number as a 16-bit layout value: rounded to the nearest integer, halves to the
 // even neighbour, and limited to -32768..32767 (a position never overflows into a

@@ -10,11 +10,13 @@
 #include <string>
 
 #include "catalogue/satellite_edits.h"
+#include "catalogue/satellite_order.h"
 #include "catalogue/satellite_search.h"
 #include "common/failure.h"
 #include "common/fixed_text.h"
 #include "looklist/frm_look_list.h"
 #include "looklist/look_list_layout.h"
+#include "looklist/print_start.h"
 #include "looklist/printer_destination.h"
 #include "mainwindow/frm_satellite.h"
 #include "mainwindow/look_list_pdf.h"
@@ -160,7 +162,7 @@ void frmSatellite::WriteCentred(std::string text) {
 
 // The truck position as the boxes show it: "84.39W    33.75N".
 std::string frmSatellite::PositionLine() const {
-    return TrimSpaces(txtLongitude->text()) + "W    " + TrimSpaces(txtLatitude->text()) + "N";
+    return tarvo::PositionLine(txtLongitude->text(), txtLatitude->text());
 }
 
 void frmSatellite::WriteColumnHeader(std::int16_t x0) {
@@ -189,21 +191,11 @@ void frmSatellite::Output() {
     };
     try {
         // The rows in the order of the name list: by longitude, or by name.
-        const int last = s.SatelliteTable.SatLast();
-        const bool byName = s.Settings.SortAlpha != 0;
-        std::size_t marked = 0;
-        for (int row = 1; row <= last; ++row) {
-            marked += s.SatelliteTable.Row(row).SatLook == 1 ? 1 : 0;
-        }
-        s.OutDest->ExpectTexts(3 * marked);  // three a row
-        for (int i = 1; i <= last; ++i) {
-            const std::size_t k = static_cast<std::size_t>(i);
-            const std::int16_t row = !byName                 ? static_cast<std::int16_t>(i)
-                                     : k < s.SatOrder.size() ? s.SatOrder[k]
-                                                             : std::int16_t{0};
-            if (row >= 1 && row <= last && s.SatelliteTable.Row(row).SatLook == 1) {
-                Output1(row, pass);
-            }
+        const std::vector<std::int16_t> rows =
+            LookListRows(s.SatelliteTable, s.Settings.SortAlpha != 0, s.SatOrder);
+        s.OutDest->ExpectTexts(3 * rows.size());  // three a row
+        for (const std::int16_t row : rows) {
+            Output1(row, pass);
         }
     } catch (...) {
         restore();  // the window shows its satellite again, whatever failed
@@ -360,44 +352,24 @@ void frmSatellite::PrintLookList() {
     s.Printing = 0;
 }
 
+namespace {
+
+// What the crew is told when the look list does not go out.
+PrintMessages LookListPrintMessages(const MainWindowState& s) {
+    return {"The look list could not be printed.", "The look list could not be saved.",
+            s.LineBreak, s.MsgTitle};
+}
+
+}  // namespace
+
 // The default printer; where printers are set up but none is the default, the one the
 // user chooses in the print dialog; where none is set up and the user wants it, a PDF
-// file. A printer that cannot be started, and a file that cannot be written, are
-// reported. `failed` receives the start of the message for a failure later in the job.
+// file, named as ChooseLookListPdf checks it. A printer that cannot be started, and a
+// file that cannot be written, are reported. `failed` receives the start of the message
+// for a failure later in the job.
 std::unique_ptr<PrintJob> frmSatellite::StartLookListJob(std::string& failed) {
-    const MainWindowState& s = state_;
-    failed = "The look list could not be printed.";
-    PrintJobStart start = platform_.startDefaultPrinterJob();
-    if (!start.job && start.noDefaultPrinter) {
-        start = platform_.startChosenPrinterJob();
-        if (start.cancelled) {
-            return nullptr;
-        }
-    }
-    if (start.job) {
-        return std::move(start.job);
-    }
-    const std::string why = failed + s.LineBreak + start.error;
-    if (!start.noPrinter) {
-        platform_.messageBox(why, MsgButtons::Ok, MsgIcon::Exclamation, s.MsgTitle);
-        return nullptr;
-    }
-    if (platform_.messageBox(why + s.LineBreak + "Save it as a PDF file instead?",
-                             MsgButtons::YesNo, MsgIcon::Exclamation,
-                             s.MsgTitle) != MsgAnswer::Yes) {
-        return nullptr;
-    }
-    const std::optional<std::string> file = ChooseLookListPdf(platform_, s);
-    if (!file) {
-        return nullptr;
-    }
-    failed = "The look list could not be saved.";
-    PrintJobStart pdf = platform_.startPdfJob(*file);
-    if (!pdf.job) {
-        platform_.messageBox(failed + s.LineBreak + pdf.error, MsgButtons::Ok, MsgIcon::Exclamation,
-                             s.MsgTitle);
-    }
-    return std::move(pdf.job);
+    return StartPrinterOrPdf(platform_, LookListPrintMessages(state_),
+                             [this] { return ChooseLookListPdf(platform_, state_); }, failed);
 }
 
 void frmSatellite::cmdPrintLookList_Click() {
@@ -417,11 +389,7 @@ void frmSatellite::cmdPrintLookList_Click() {
         }
         state_.OutDest = nullptr;  // the printer goes with the job
     }
-    std::string error;
-    if (!job->Finish(error)) {
-        platform_.messageBox(failed + state_.LineBreak + error, MsgButtons::Ok,
-                             MsgIcon::Exclamation, state_.MsgTitle);
-    }
+    FinishPrintJob(*job, platform_, LookListPrintMessages(state_), failed);
 }
 
 }  // namespace tarvo
