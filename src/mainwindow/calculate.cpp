@@ -1,7 +1,11 @@
 // Calculate: the look angles from the satellite and truck positions in the controls.
 
+#include <utility>
+
+#include "common/fixed_text.h"
 #include "geometry/look_angle_texts.h"
 #include "mainwindow/frm_satellite.h"
+#include "mainwindow/satellite_window_view.h"
 #include "mainwindow/updating_guard.h"
 #include "platform/combo_box.h"
 #include "platform/label.h"
@@ -21,6 +25,11 @@ const char* ElevationCaption(bool adjusted) {
 }  // namespace
 
 void frmSatellite::Calculate() {
+    CalculateIntoControls();
+    RecordShownCalculation();
+}
+
+void frmSatellite::CalculateIntoControls() {
     MainWindowState& s = state_;
     const LookAngleTexts out =
         CalculateLookAngleTexts(cboSatLong->text(), txtLongitude->text(), txtLatitude->text(),
@@ -62,6 +71,21 @@ void frmSatellite::ShowResultCaptions(CalculationStage reached, bool azimuthAdju
     if (reached >= CalculationStage::FailedBeforeRange) {
         lblElevation->setCaption(ElevationCaption(elevationAdjusted));
     }
+}
+
+void frmSatellite::RecordShownCalculation() {
+    ShownCalculation shown;
+    shown.locationName = TrimSpaces(cboLocations->text());
+    shown.longitude = TrimSpaces(txtLongitude->text());
+    shown.latitude = TrimSpaces(txtLatitude->text());
+    shown.satelliteName = TrimSpaces(cboSatName->text());
+    shown.satelliteLongitude = TrimSpaces(cboSatLong->text());
+    shown.azimuthCaption = lblAzimuth->caption();
+    shown.elevationCaption = lblElevation->caption();
+    shown.azimuth = txtAzimuth->text();
+    shown.elevation = txtElevation->text();
+    shown.range = txtRange->text();
+    view_->Record(std::move(shown));
 }
 
 void frmSatellite::ClearResults() {

@@ -8,6 +8,7 @@
 #include "looklist/cached_text_measure.h"
 #include "looklist/frm_look_list.h"
 #include "looklist/qt_text_measure.h"
+#include "mainwindow/satellite_window_view.h"
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
 #include "platform/handler.h"
@@ -22,9 +23,14 @@ frmSatellite::frmSatellite(PlatformServices& platform, QWidget* parent)
       platform_(platform),
       measure_(std::make_unique<CachedTextMeasure>(std::make_unique<QtTextMeasure>())) {
     setObjectName(QStringLiteral("frmSatellite"));
+    view_ = new SatelliteWindowView(state_, this);
     BuildLayout();
     BuildMenus();
     WireEvents();
+}
+
+MainWindowView& frmSatellite::view() {
+    return *view_;
 }
 
 frmSatellite::~frmSatellite() {
@@ -71,6 +77,7 @@ void frmSatellite::WireEvents() {
     OnTriggered(mnuPreferences, this, [this] { mnuPreferences_Click(); });
     OnTriggered(mnuCallHelp, this, [this] { mnuCallHelp_Click(); });
     OnTriggered(mnuAbout, this, [this] { mnuAbout_Click(); });
+    OnTriggered(mnuPointingAid, this, [this] { mnuPointingAid_Click(); });
 
     OnTriggered(mnuAddSatellite, this, [this] { mnuAddSatellite_Click(); });
     OnTriggered(mnuSaveSatellite, this, [this] { mnuSaveSatellite_Click(); });

@@ -23,6 +23,7 @@ namespace tarvo {
 class CheckBox;
 class ComboBox;
 class frmAbout;
+class frmPointing;
 class frmPref;
 class Label;
 class OptionButton;
@@ -31,6 +32,8 @@ class PrintJob;
 class TextBox;
 class OutputDestination;
 class LookListRowPass;
+class MainWindowView;
+class SatelliteWindowView;
 struct RowPassStart;
 enum class CalculationStage;
 class TextMeasure;
@@ -53,12 +56,17 @@ class frmSatellite : public QMainWindow {
     // The message boxes of the commands, under the program's title.
     Prompts prompts() const;
 
+    // What the aid windows are given of this window: what each calculation showed, the
+    // catalogue with its marks, the settings, and a signal after every calculation.
+    MainWindowView& view();
+
     // --- Operations -------------------------------------------------------------------
 
     // Reads the satellite position and the truck position from the controls, rewrites
     // the coordinate boxes in decimal degrees and writes azimuth, elevation and range
     // (antenna offsets added) into the result boxes. Invalid input or any run-time
-    // failure leaves the result boxes empty; nothing is reported.
+    // failure leaves the result boxes empty; nothing is reported. Either way the view
+    // then records what the window shows and tells the aid windows.
     void Calculate();
 
     // Closes the files the program holds open and ends the program.
@@ -193,6 +201,12 @@ class frmSatellite : public QMainWindow {
     void mnuCallHelp_Click();
     void mnuAbout_Click();
 
+    // The Pointing menu (pointing_commands.cpp)
+    void mnuPointingAid_Click();
+
+    // The pointing aid while it is open, else nothing.
+    frmPointing* PointingWindow() const;
+
     // The splash window that the start-up sequence closes first, if it is open.
     void setSplashWindow(QWidget* splash) { splash_ = splash; }
 
@@ -274,6 +288,9 @@ class frmSatellite : public QMainWindow {
     QAction* mnuSaveSatellite = nullptr;
     QAction* mnuDeleteSatellite = nullptr;
 
+    QMenu* mnuPointing = nullptr;
+    QAction* mnuPointingAid = nullptr;
+
     QMenu* mnuHelp = nullptr;
     QAction* mnuCallHelp = nullptr;
     QAction* mnuAbout = nullptr;
@@ -303,8 +320,11 @@ class frmSatellite : public QMainWindow {
     void PrintLookList();
     RowPassStart ReadRowPassStart() const;
     void LeaveRowPass(const LookListRowPass& pass);
-    std::unique_ptr<PrintJob> StartLookListJob(std::string& failed);
 
+    // The calculation itself, into the controls (calculate.cpp).
+    void CalculateIntoControls();
+    // What the window shows after a calculation, handed to the view (calculate.cpp).
+    void RecordShownCalculation();
     // The result boxes emptied, range first (calculate.cpp).
     void ClearResults();
     // The captions of the result boxes after a calculation that got as far as `reached`.
@@ -342,6 +362,8 @@ class frmSatellite : public QMainWindow {
     QPointer<QWidget> splash_;
     QPointer<frmPref> pref_;
     QPointer<frmAbout> about_;
+    QPointer<frmPointing> pointing_;
+    SatelliteWindowView* view_ = nullptr;  // a child of this window
 
     std::unique_ptr<TextMeasure> measure_;  // the drawing font's measuring surface
     QPointer<frmLookList> lookList_;

@@ -1,4 +1,4 @@
-// The menu bar of the main window: File, Locations, Satellites, Help. An ampersand
+// The menu bar of the main window: File, Locations, Satellites, Pointing, Help. An ampersand
 // marks an item's access letter; no item has a shortcut key.
 
 #include <QAction>
@@ -62,6 +62,10 @@ void frmSatellite::BuildMenus() {
         AddItem(mnuSatellites, "mnuSaveSatellite", "&Save Changes to Current Satellite");
     AddSeparator(mnuSatellites, "mnuSep5");
     mnuDeleteSatellite = AddItem(mnuSatellites, "mnuDeleteSatellite", "Delete &Current Satellite");
+
+    // The pointing aid's windows, beside the specified menus.
+    mnuPointing = AddMenu(bar, "mnuPointing", "&Pointing");
+    mnuPointingAid = AddItem(mnuPointing, "mnuPointingAid", "Pointing &Aid");
 
     mnuHelp = AddMenu(bar, "mnuHelp", "&Help");
     mnuCallHelp = AddItem(mnuHelp, "mnuCallHelp", "&Help Files");

@@ -29,10 +29,13 @@ TEST_F(MenusTest, MenuBar) {
     for (QAction* menu : form->menuBar()->actions()) {
         titles.push_back(menu->text().toStdString());
     }
-    EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Locations", "&Satellites", "&Help"}));
+    // The pointing aid's menu stands between the specified Satellites and Help.
+    EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Locations", "&Satellites", "&Pointing",
+                                                "&Help"}));
     EXPECT_EQ(form->mnuFile->objectName(), "mnuFile");
     EXPECT_EQ(form->mnuLocations->objectName(), "mnuLocations");
     EXPECT_EQ(form->mnuSatellites->objectName(), "mnuSatellites");
+    EXPECT_EQ(form->mnuPointing->objectName(), "mnuPointing");
     EXPECT_EQ(form->mnuHelp->objectName(), "mnuHelp");
 }
 
@@ -53,6 +56,7 @@ TEST_F(MenusTest, ItemsInOrder) {
                                         "-", "mnuAddSatellite=&Add New Satellite to File",
                                         "mnuSaveSatellite=&Save Changes to Current Satellite", "-",
                                         "mnuDeleteSatellite=Delete &Current Satellite"}));
+    EXPECT_EQ(Items(form->mnuPointing), (std::vector<std::string>{"mnuPointingAid=Pointing &Aid"}));
     EXPECT_EQ(Items(form->mnuHelp), (std::vector<std::string>{"mnuCallHelp=&Help Files", "-",
                                                               "mnuAbout=About S.N.G. Tarvo"}));
 }
@@ -61,7 +65,8 @@ TEST_F(MenusTest, MembersAreTheItemsAndNoneHasAShortcutKey) {
     EXPECT_EQ(form->findChild<QAction*>("mnuDeleteLocation"), form->mnuDeleteLocation);
     EXPECT_EQ(form->findChild<QAction*>("mnuAbout"), form->mnuAbout);
     EXPECT_EQ(form->findChild<QAction*>("mnuExit"), form->mnuExit);
-    for (QMenu* menu : {form->mnuFile, form->mnuLocations, form->mnuSatellites, form->mnuHelp}) {
+    for (QMenu* menu : {form->mnuFile, form->mnuLocations, form->mnuSatellites, form->mnuPointing,
+                        form->mnuHelp}) {
         for (QAction* item : menu->actions()) {
             SCOPED_TRACE(item->text().toStdString());
             EXPECT_TRUE(item->shortcut().isEmpty());

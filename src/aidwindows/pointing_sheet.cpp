@@ -1,0 +1,84 @@
+#include "aidwindows/pointing_sheet.h"
+
+#include "common/failure.h"
+#include "common/fixed_text.h"
+#include "common/number_text.h"
+#include "common/numeric_value.h"
+#include "geometry/look_angle_texts.h"
+#include "looklist/look_list_layout.h"
+#include "pointing/pointing_texts.h"
+
+namespace tarvo {
+namespace {
+
+std::vector<std::string> Row(const SatelliteRecord& satellite, const ShownCalculation& shown,
+                             const Settings& settings, const DeclinationReading& declination) {
+    const std::string slot = NumberText(satellite.SatLong);
+    std::vector<std::string> row{TrimSpaces(satellite.SatName), slot + "W"};
+    const LookAngleTexts angles = CalculateLookAngleTexts(slot, shown.longitude, shown.latitude,
+                                                          settings.AzOffset, settings.ElOffset);
+    if (!angles.Complete()) {
+        return row;
+    }
+    SatellitePointing pointing;
+    try {
+        pointing = PointingTexts(NumericValue(slot), NumericValue(angles.longitude),
+                                 NumericValue(angles.latitude), declination.degreesEast);
+    } catch (const RunTimeFailure&) {
+        // The look angles came out: the aid's figures stay empty beside them.
+    }
+    row.insert(row.end(), {angles.azimuth, pointing.magneticAzimuth, angles.elevation,
+                           pointing.feedSkew, angles.range});
+    return row;
+}
+
+}  // namespace
+
+std::string PointingSheet::PlainText() const {
+    std::string text;
+    const auto line = [&text](const std::vector<std::string>& cells) {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            text += i == 0 ? "" : "\t";
+            text += cells[i];
+        }
+        text += '\n';
+    };
+    for (const std::string& heading : this->heading) {
+        line({heading});
+    }
+    line(columns);
+    for (const std::vector<std::string>& row : rows) {
+        line(row);
+    }
+    line({footnote});
+    return text;
+}
+
+PointingSheet MakePointingSheet(const ShownCalculation& shown, const SatelliteTable& catalogue,
+                                const std::vector<std::int16_t>& lookListRows,
+                                const Settings& settings, const DeclinationReading& declination,
+                                const CalendarDate& date) {
+    PointingSheet sheet;
+    sheet.heading.push_back(shown.locationName.empty() ? "Pointing Sheet" : shown.locationName);
+    sheet.heading.push_back(PositionLine(shown.longitude, shown.latitude) + "    " +
+                            DateText(date));
+    sheet.heading.push_back(declination.degreesEast
+                                ? "Declination: " + declination.text + " (" + declination.note + ")"
+                                : declination.note);
+    sheet.columns = {"Satellite",
+                     "Slot",
+                     settings.AzOffset != 0 ? "Adjusted Azimuth" : "Azimuth",
+                     "Magnetic Azimuth",
+                     settings.ElOffset != 0 ? "Adjusted Elevation" : "Elevation",
+                     "Feed Skew",
+                     "Range"};
+    for (const std::int16_t row : lookListRows) {
+        if (row >= 1 && row <= catalogue.SatLast()) {
+            sheet.rows.push_back(Row(catalogue.Row(row), shown, settings, declination));
+        }
+    }
+    sheet.footnote = "Feed skew as seen from behind the dish; range in nautical miles.";
+    return sheet;
+}
+
+}  // namespace tarvo

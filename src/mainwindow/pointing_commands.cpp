@@ -1,0 +1,26 @@
+// The Pointing menu: the pointing aid, given this window's view and the platform
+// services, never the controls.
+
+#include "aidwindows/frm_pointing.h"
+#include "aidwindows/magnetic_model_folder.h"
+#include "mainwindow/frm_satellite.h"
+
+namespace tarvo {
+
+frmPointing* frmSatellite::PointingWindow() const {
+    return pointing_.data();
+}
+
+// One pointing aid at a time, beside this window: choosing the command again brings
+// it up (a minimised one too).
+void frmSatellite::mnuPointingAid_Click() {
+    if (pointing_.isNull()) {
+        pointing_ = new frmPointing(view(), platform_, InstalledMagneticModel(), this);
+    }
+    pointing_->setWindowState(pointing_->windowState() & ~Qt::WindowMinimized);
+    pointing_->show();
+    pointing_->raise();
+    pointing_->activateWindow();
+}
+
+}  // namespace tarvo

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "aidwindows/main_window_view.h"
+#include "mainwindow/main_window_state.h"
+
+namespace tarvo {
+
+// The main window's side of MainWindowView: the state it reads is the main window's
+// own, and the main window hands it what each calculation left in the window.
+class SatelliteWindowView final : public MainWindowView {
+    Q_OBJECT
+  public:
+    SatelliteWindowView(const MainWindowState& state, QObject* parent)
+        : MainWindowView(parent), state_(state) {}
+
+    const ShownCalculation& Shown() const override { return shown_; }
+    const SatelliteTable& Catalogue() const override { return state_.SatelliteTable; }
+    std::vector<std::int16_t> LookListRows() const override;
+    const Settings& CurrentSettings() const override { return state_.Settings; }
+    const std::string& MsgTitle() const override { return state_.MsgTitle; }
+    const std::string& LineBreak() const override { return state_.LineBreak; }
+
+    // A calculation ended with the window showing `shown`: kept, then told.
+    void Record(ShownCalculation shown);
+
+  private:
+    const MainWindowState& state_;
+    ShownCalculation shown_;
+};
+
+}  // namespace tarvo
