@@ -15,6 +15,7 @@
 #include <QTextFragment>
 #include <filesystem>
 
+#include "aidwindows/frm_pointing.h"
 #include "catalogue/settings.h"
 #include "dialog_fixture.h"
 #include "dialogs/frm_pref.h"
@@ -75,8 +76,8 @@ TEST(HelpDocument, AFileThatIsNotThereIsNotOpened) {
     EXPECT_TRUE(window.browser()->document()->isEmpty());
 }
 
-// Every menu command, button and box label of the main window and the preferences
-// window is named in the document, so a user finds each of them explained.
+// Every menu command, button and box label of the main window, the preferences window
+// and the pointing aid is named in the document, so a user finds each of them explained.
 TEST_F(FormTest, TheHelpDocumentNamesEveryCommandAndBox) {
     HelpWindow window;
     ASSERT_TRUE(window.open(kHelpFile));
@@ -96,7 +97,10 @@ TEST_F(FormTest, TheHelpDocumentNamesEveryCommandAndBox) {
     Settings settings;
     auto* pref = new frmPref(
         settings, [] { return true; }, platform, "SNG Tarvo", form.get());
-    for (QWidget* control : pref->findChildren<QWidget*>()) {
+    form->mnuPointingAid->trigger();
+    QList<QWidget*> controls = pref->findChildren<QWidget*>();
+    controls += form->PointingWindow()->findChildren<QWidget*>();
+    for (QWidget* control : controls) {
         if (auto* label = qobject_cast<Label*>(control); label && label->text().endsWith(':')) {
             names << label->text().chopped(1);
         } else if (auto* button = qobject_cast<QPushButton*>(control)) {
