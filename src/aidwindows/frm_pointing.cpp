@@ -202,11 +202,13 @@ void frmPointing::CopySheet() const {
 
 void frmPointing::cmdPrintSheet_Click() {
     const PrintMessages messages{"The pointing sheet could not be printed.",
-                                 "The pointing sheet could not be saved.", "Pointing sheet.pdf",
-                                 view_.LineBreak(), view_.MsgTitle()};
+                                 "The pointing sheet could not be saved.", view_.LineBreak(),
+                                 view_.MsgTitle()};
     const PointingSheet sheet = Sheet();
     std::string failed;
-    std::unique_ptr<PrintJob> job = StartPrinterOrPdf(platform_, messages, failed);
+    std::unique_ptr<PrintJob> job = StartPrinterOrPdf(
+        platform_, messages,
+        [this] { return view_.ChoosePdfFile("Pointing sheet.pdf", "The pointing sheet"); }, failed);
     if (!job) {
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,6 +65,14 @@ class MainWindowView : public QObject {
     // their texts.
     virtual const std::string& MsgTitle() const = 0;
     virtual const std::string& LineBreak() const = 0;
+
+    // The PDF file a document is saved in where no printer is set up, chosen in the
+    // save dialog offering `offeredName` ("Pointing sheet.pdf") and checked as the look
+    // list's PDF is: never one of the program's own files, a file already there replaced
+    // only when the crew says so, the messages calling the document `document` ("The
+    // pointing sheet"). Nothing when the crew cancels or the name is refused.
+    virtual std::optional<std::string> ChoosePdfFile(const std::string& offeredName,
+                                                     const std::string& document) = 0;
 
   signals:
     // After every calculation of the main window, also one that emptied the results.

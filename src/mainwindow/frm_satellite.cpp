@@ -23,7 +23,7 @@ frmSatellite::frmSatellite(PlatformServices& platform, QWidget* parent)
       platform_(platform),
       measure_(std::make_unique<CachedTextMeasure>(std::make_unique<QtTextMeasure>())) {
     setObjectName(QStringLiteral("frmSatellite"));
-    view_ = new SatelliteWindowView(state_, this);
+    view_ = new SatelliteWindowView(state_, platform_, this);
     BuildLayout();
     BuildMenus();
     WireEvents();

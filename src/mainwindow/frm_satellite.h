@@ -320,6 +320,7 @@ class frmSatellite : public QMainWindow {
     void PrintLookList();
     RowPassStart ReadRowPassStart() const;
     void LeaveRowPass(const LookListRowPass& pass);
+    std::unique_ptr<PrintJob> StartLookListJob(std::string& failed);
 
     // The calculation itself, into the controls (calculate.cpp).
     void CalculateIntoControls();

@@ -356,8 +356,8 @@ namespace {
 
 // What the crew is told when the look list does not go out.
 PrintMessages LookListPrintMessages(const MainWindowState& s) {
-    return {"The look list could not be printed.", "The look list could not be saved.",
-            s.LineBreak, s.MsgTitle};
+    return {"The look list could not be printed.", "The look list could not be saved.", s.LineBreak,
+            s.MsgTitle};
 }
 
 }  // namespace
@@ -368,8 +368,9 @@ PrintMessages LookListPrintMessages(const MainWindowState& s) {
 // file that cannot be written, are reported. `failed` receives the start of the message
 // for a failure later in the job.
 std::unique_ptr<PrintJob> frmSatellite::StartLookListJob(std::string& failed) {
-    return StartPrinterOrPdf(platform_, LookListPrintMessages(state_),
-                             [this] { return ChooseLookListPdf(platform_, state_); }, failed);
+    return StartPrinterOrPdf(
+        platform_, LookListPrintMessages(state_),
+        [this] { return ChooseLookListPdf(platform_, state_); }, failed);
 }
 
 void frmSatellite::cmdPrintLookList_Click() {

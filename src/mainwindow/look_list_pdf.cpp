@@ -32,8 +32,13 @@ std::optional<std::string_view> OwnFile(const MainWindowState& state, const std:
 
 std::optional<std::string> ChooseLookListPdf(PlatformServices& platform,
                                              const MainWindowState& state) {
+    return ChoosePdfFile(platform, state, {"Look list.pdf", "The look list"});
+}
+
+std::optional<std::string> ChoosePdfFile(PlatformServices& platform, const MainWindowState& state,
+                                         const PdfDocument& document) {
     const std::optional<FileChoice> choice = platform.fileDialog(
-        {FileDialogRequest::Kind::Save, "PDF Files (*.pdf)|*.pdf", 1, "Look list.pdf"});
+        {FileDialogRequest::Kind::Save, "PDF Files (*.pdf)|*.pdf", 1, document.offeredName});
     if (!choice) {
         return std::nullopt;
     }
@@ -44,14 +49,14 @@ std::optional<std::string> ChooseLookListPdf(PlatformServices& platform,
     const std::string path = WithDefaultExtension(choice->path, ".pdf");
     if (const std::optional<std::string_view> own = OwnFile(state, path)) {
         platform.messageBox(path + state.LineBreak + std::string(*own) + state.LineBreak +
-                                "The look list cannot be saved over it. Please choose "
-                                "another name.",
+                                document.name +
+                                " cannot be saved over it. Please choose another name.",
                             MsgButtons::Ok, MsgIcon::Exclamation, state.MsgTitle);
         return std::nullopt;
     }
     if (!platform.lookUpFileName(path).empty() &&
-        platform.messageBox(path + " already exists." + state.LineBreak +
-                                "The look list will replace it." + state.ConfirmText,
+        platform.messageBox(path + " already exists." + state.LineBreak + document.name +
+                                " will replace it." + state.ConfirmText,
                             MsgButtons::OkCancel, MsgIcon::Exclamation,
                             state.MsgTitle) != MsgAnswer::Ok) {
         return std::nullopt;

@@ -17,4 +17,16 @@ struct MainWindowState;
 std::optional<std::string> ChooseLookListPdf(PlatformServices& platform,
                                              const MainWindowState& state);
 
+// A document the program saves as a PDF: the name the save dialog offers and what the
+// messages call it ("Look list.pdf", "The look list").
+struct PdfDocument {
+    std::string offeredName;
+    std::string name;
+};
+
+// The PDF file of `document`, chosen and checked as ChooseLookListPdf chooses and checks
+// the look list's.
+std::optional<std::string> ChoosePdfFile(PlatformServices& platform, const MainWindowState& state,
+                                         const PdfDocument& document);
+
 }  // namespace tarvo

@@ -4,6 +4,7 @@
 #include "aidwindows/frm_pointing.h"
 #include "aidwindows/magnetic_model_folder.h"
 #include "mainwindow/frm_satellite.h"
+#include "platform/bring_up.h"
 
 namespace tarvo {
 
@@ -17,10 +18,7 @@ void frmSatellite::mnuPointingAid_Click() {
     if (pointing_.isNull()) {
         pointing_ = new frmPointing(view(), platform_, InstalledMagneticModel(), this);
     }
-    pointing_->setWindowState(pointing_->windowState() & ~Qt::WindowMinimized);
-    pointing_->show();
-    pointing_->raise();
-    pointing_->activateWindow();
+    BringUp(*pointing_);
 }
 
 }  // namespace tarvo

@@ -3,12 +3,18 @@
 #include <utility>
 
 #include "catalogue/satellite_order.h"
+#include "mainwindow/look_list_pdf.h"
 
 namespace tarvo {
 
 std::vector<std::int16_t> SatelliteWindowView::LookListRows() const {
     return tarvo::LookListRows(state_.SatelliteTable, state_.Settings.SortAlpha != 0,
                                state_.SatOrder);
+}
+
+std::optional<std::string> SatelliteWindowView::ChoosePdfFile(const std::string& offeredName,
+                                                              const std::string& document) {
+    return tarvo::ChoosePdfFile(platform_, state_, {offeredName, document});
 }
 
 void SatelliteWindowView::Record(ShownCalculation shown) {

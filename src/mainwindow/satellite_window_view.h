@@ -5,13 +5,15 @@
 
 namespace tarvo {
 
+class PlatformServices;
+
 // The main window's side of MainWindowView: the state it reads is the main window's
 // own, and the main window hands it what each calculation left in the window.
 class SatelliteWindowView final : public MainWindowView {
     Q_OBJECT
   public:
-    SatelliteWindowView(const MainWindowState& state, QObject* parent)
-        : MainWindowView(parent), state_(state) {}
+    SatelliteWindowView(const MainWindowState& state, PlatformServices& platform, QObject* parent)
+        : MainWindowView(parent), state_(state), platform_(platform) {}
 
     const ShownCalculation& Shown() const override { return shown_; }
     const SatelliteTable& Catalogue() const override { return state_.SatelliteTable; }
@@ -19,12 +21,15 @@ class SatelliteWindowView final : public MainWindowView {
     const Settings& CurrentSettings() const override { return state_.Settings; }
     const std::string& MsgTitle() const override { return state_.MsgTitle; }
     const std::string& LineBreak() const override { return state_.LineBreak; }
+    std::optional<std::string> ChoosePdfFile(const std::string& offeredName,
+                                             const std::string& document) override;
 
     // A calculation ended with the window showing `shown`: kept, then told.
     void Record(ShownCalculation shown);
 
   private:
     const MainWindowState& state_;
+    PlatformServices& platform_;
     ShownCalculation shown_;
 };
 

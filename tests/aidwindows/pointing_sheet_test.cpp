@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -157,6 +159,57 @@ TEST_F(PointingSheetTest, SavedAsAPdfWhenNoPrinterIsSetUp) {
     EXPECT_EQ(platform.printedDocuments()[0].target, folder.file("sheet.pdf").string());
     EXPECT_TRUE(platform.printedDocuments()[0].finished);
     EXPECT_EQ(platform.unscriptedCount(), 0);
+}
+
+// The sheet's PDF is named as the look list's is: completed with .pdf, never over one of
+// the program's own files, a file already there replaced only on the crew's word; the
+// messages name the pointing sheet.
+TEST_F(PointingSheetTest, ThePdfIsNamedAsTheLookListsIs) {
+    StartOnSamples();
+    OpenAid();
+    ScriptedPlatform::Printer none;
+    none.present = false;
+    platform.setPrinter(none);
+    const std::string dir = folder.path().string();
+    std::ofstream(folder.file("old.pdf")) << "kept";
+    struct Case {
+        std::string chosen;
+        std::optional<MsgAnswer> answer;  // to the message after the PDF question
+        std::string written;              // empty: nothing written
+        std::string message;              // the message after the PDF question
+    };
+    const Case cases[] = {
+        {dir + "/dashboard", std::nullopt, dir + "/dashboard.pdf", ""},
+        {dir + "/tarvo.sat", MsgAnswer::Ok, "",
+         dir + "/tarvo.sat\n\rThis is the current satellite file.\n\rThe pointing sheet "
+               "cannot be saved over it. Please choose another name."},
+        // tarvo.ini is there and is the settings file: refused, not offered for replacing.
+        {dir + "/tarvo.ini", MsgAnswer::Ok, "",
+         dir + "/tarvo.ini\n\rThis is the settings file of the program.\n\rThe pointing "
+               "sheet cannot be saved over it. Please choose another name."},
+        // old.pdf is there: Cancel keeps it.
+        {dir + "/old.pdf", MsgAnswer::Cancel, "",
+         dir + "/old.pdf already exists.\n\rThe pointing sheet will replace it."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        const std::size_t documents = platform.printedDocuments().size();
+        platform.clearRecords();
+        platform.queueAnswer(MsgAnswer::Yes);
+        platform.queueFile(c.chosen);
+        if (c.answer) {
+            platform.queueAnswer(*c.answer);
+        }
+        aid->cmdPrintSheet->click();
+        ASSERT_EQ(platform.messages().size(), c.message.empty() ? 1u : 2u);
+        if (!c.message.empty()) {
+            EXPECT_EQ(platform.messages()[1].text.substr(0, c.message.size()), c.message);
+        }
+        ASSERT_EQ(platform.printedDocuments().size(), documents + (c.written.empty() ? 0 : 1));
+        if (!c.written.empty()) {
+            EXPECT_EQ(platform.printedDocuments().back().target, c.written);
+        }
+    }
 }
 
 TEST_F(PointingSheetTest, APrinterThatFailsIsReported) {
