@@ -27,6 +27,7 @@ TARVO_PROGRAM_PACKAGES=(
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
     fonts-liberation fontconfig
     libgeographiclib-dev
+    liberfa-dev liberfa1
 )
 # What the tests and benchmarks add (test.sh): GoogleTest and Google Benchmark; the
 # validators of the installed menu and software-centre entries; and for the run on a
