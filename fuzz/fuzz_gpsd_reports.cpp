@@ -1,0 +1,93 @@
+// Reads arbitrary bytes as what gpsd sends: cut into pieces as a socket might deliver
+// them and repeated so that small inputs make over-long lines too. The lines must come
+// out the same whatever the cut, none longer than the limit nor holding a line feed,
+// and every position report read must hold what the reader promises.
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "gps/gpsd_report.h"
+#include "gps/report_lines.h"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+struct Cut {
+    std::vector<std::string> lines;
+    bool ok = true;
+};
+
+Cut ReadInPieces(std::string_view bytes, std::size_t piece) {
+    tarvo::ReportLines reader;
+    Cut cut;
+    for (std::size_t at = 0; at < bytes.size(); at += piece) {
+        const bool ok = reader.Append(bytes.substr(at, piece), cut.lines);
+        Check(ok == !reader.TooLong());
+        cut.ok = ok;
+    }
+    return cut;
+}
+
+void CheckLine(const std::string& line) {
+    Check(line.size() <= tarvo::ReportLines::kLongestLine);
+    Check(line.find('\n') == std::string::npos);
+    const tarvo::GpsdLine read = tarvo::ReadGpsdLine(line);
+    if (read.kind != tarvo::GpsdLine::Kind::Position) {
+        return;
+    }
+    const tarvo::PositionReport& p = read.position;
+    Check(p.mode >= 0 && p.mode <= 3);
+    if (p.latitude) {
+        Check(std::isfinite(*p.latitude) && *p.latitude >= -90 && *p.latitude <= 90);
+    }
+    if (p.longitude) {
+        Check(std::isfinite(*p.longitude) && *p.longitude >= -180 && *p.longitude <= 180);
+    }
+    if (p.altitudeMsl) {
+        Check(std::isfinite(*p.altitudeMsl));
+    }
+    Check(!p.HasHeight() || p.HasFix());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    // The first byte chooses the piece size (1 to 16 bytes) and how often the rest is
+    // repeated (1 to 61 times).
+    const std::size_t piece = (data[0] & 0x0F) + 1;
+    const std::size_t repeats = 1 + (data[0] >> 4) * 4;
+    const std::string_view once(reinterpret_cast<const char*>(data + 1), size - 1);
+    std::string bytes;
+    for (std::size_t i = 0; i < repeats; ++i) {
+        bytes += once;
+    }
+
+    const Cut whole = ReadInPieces(bytes, bytes.size() + 1);
+    const Cut pieces = ReadInPieces(bytes, piece);
+    Check(whole.ok == pieces.ok);
+    Check(whole.lines == pieces.lines);
+    std::string joined;
+    for (const std::string& line : whole.lines) {
+        CheckLine(line);
+        joined += line;
+        joined += '\n';
+    }
+    // Every byte up to the last line feed is in a line, unless a line was too long.
+    if (whole.ok) {
+        Check(bytes.substr(0, joined.size()) == joined);
+        Check(bytes.find('\n', joined.size()) == std::string::npos);
+    }
+    return 0;
+}
