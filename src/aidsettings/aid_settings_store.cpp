@@ -16,7 +16,13 @@ AidSettingsStore::AidSettingsStore(std::string fileName) : fileName_(std::move(f
 
 void AidSettingsStore::Save(const AidSettings& changed) {
     settings_ = changed;
-    WriteAidSettings(settings_, fileName_);
+    try {
+        WriteAidSettings(settings_, fileName_);
+    } catch (...) {
+        emit Changed();
+        throw;
+    }
+    emit Changed();
 }
 
 }  // namespace tarvo

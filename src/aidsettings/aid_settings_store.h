@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <string>
 #include <string_view>
 
@@ -11,7 +12,9 @@ namespace tarvo {
 // makes it beside the main window, which reads pointing.ini of the working folder once,
 // at start; the aid's commands and windows are given a reference to it, read
 // Settings() and commit a change with Save(). Nothing else reads or writes the file.
-class AidSettingsStore {
+// A window showing something of the settings follows Changed().
+class AidSettingsStore : public QObject {
+    Q_OBJECT
   public:
     explicit AidSettingsStore(std::string fileName = std::string(kAidSettingsFileName));
 
@@ -23,10 +26,15 @@ class AidSettingsStore {
 
     // Makes `changed` the settings in use and writes the file whole. Throws
     // FileWriteError with the system's reason: the old file then stays as it was, and
-    // the settings in use keep the change for the rest of the run.
+    // the settings in use keep the change for the rest of the run. Changed() is
+    // signalled either way, before the exception leaves.
     void Save(const AidSettings& changed);
 
     const std::string& FileName() const { return fileName_; }
+
+  signals:
+    // The settings in use changed (Save).
+    void Changed();
 
   private:
     std::string fileName_;

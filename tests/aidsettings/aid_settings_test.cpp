@@ -107,6 +107,8 @@ TEST(AidSettingsFile, AFailedWriteIsToldAndKeepsTheOldFile) {
     ASSERT_EQ(::chmod(name.c_str(), 0444), 0);  // nobody may write it, root included
 
     AidSettingsStore store(name);
+    int told = 0;
+    QObject::connect(&store, &AidSettingsStore::Changed, [&told] { ++told; });
     AidSettings changed = store.Settings();
     EXPECT_EQ(changed.Gps.Port, 2950);
     changed.Gps.Port = 3001;
@@ -118,6 +120,7 @@ TEST(AidSettingsFile, AFailedWriteIsToldAndKeepsTheOldFile) {
     }
     EXPECT_EQ(ReadBytes(name), old);
     EXPECT_EQ(store.Settings().Gps.Port, 3001);  // the change stays in use for this run
+    EXPECT_EQ(told, 1);                          // and those showing it are told
 }
 
 TEST(AidSettingsFile, AFileThatCannotBeReadGivesTheDefaultsAndTheReason) {
