@@ -32,8 +32,8 @@ struct Windows {
         form.txtLatitude->setText("33.75");
         form.Calculate();
         if (withAid) {
-            aid = new frmPointing(form.view(), platform, {TARVO_MAGNETIC_DIR, TARVO_MAGNETIC_MODEL},
-                                  &form, [] {
+            aid = new frmPointing(form.view(), form.aidSettings(), platform,
+                                  {TARVO_MAGNETIC_DIR, TARVO_MAGNETIC_MODEL}, &form, [] {
                                       return CalendarDate{2026, 12, 7};
                                   });
         }

@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "aidsettings/aid_settings_store.h"
 #include "aidwindows/main_window_view.h"
 #include "aidwindows/sheet_printing.h"
 #include "aidwindows/value_box.h"
+#include "common/codepage.h"
 #include "common/failure.h"
 #include "common/numeric_value.h"
 #include "looklist/cached_text_measure.h"
@@ -39,10 +41,12 @@ std::string SatelliteText(const ShownCalculation& shown) {
 
 }  // namespace
 
-frmPointing::frmPointing(MainWindowView& view, PlatformServices& platform,
-                         const MagneticModelFiles& model, QWidget* parent, Clock today)
+frmPointing::frmPointing(MainWindowView& view, const AidSettingsStore& settings,
+                         PlatformServices& platform, const MagneticModelFiles& model,
+                         QWidget* parent, Clock today)
     : QWidget(parent, Qt::Window),
       view_(view),
+      settings_(settings),
       platform_(platform),
       today_(std::move(today)),
       measure_(std::make_unique<CachedTextMeasure>(std::make_unique<QtTextMeasure>())) {
@@ -56,6 +60,8 @@ frmPointing::frmPointing(MainWindowView& view, PlatformServices& platform,
     }
     BuildLayout();
     connect(&view_, &MainWindowView::Calculated, this, [this] { ShowCalculation(); });
+    // A mask saved in the horizon mask window shows at once, without a calculation.
+    connect(&settings_, &AidSettingsStore::Changed, this, [this] { ShowCalculation(); });
     connect(cmdPrintSheet, &QPushButton::clicked, this,
             [this] { EventBoundary::Run([this] { cmdPrintSheet_Click(); }); });
     ShowCalculation();
@@ -94,6 +100,7 @@ void frmPointing::BuildLayout() {
     figure(lblPosition, txtPosition, "Position", "Truck Position:");
     figure(lblAzimuth, txtAzimuth, "Azimuth", "Azimuth:");
     figure(lblElevation, txtElevation, "Elevation", "Elevation:");
+    figure(lblHorizon, txtHorizon, "Horizon", "Horizon:");
     figure(lblMagneticAzimuth, txtMagneticAzimuth, "MagneticAzimuth", "Magnetic Azimuth:");
     figure(lblDeclination, txtDeclination, "Declination", "Declination:");
     lblDeclinationSource = note("lblDeclinationSource", "");
@@ -118,16 +125,17 @@ void frmPointing::BuildLayout() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Tab goes down the figures in the order they stand, then to the button.
-    QWidget* order[] = {txtSatellite,   txtPosition, txtAzimuth, txtElevation, txtMagneticAzimuth,
-                        txtDeclination, txtFeedSkew, txtRange,   txtRangeKm,   cmdPrintSheet};
+    QWidget* order[] = {txtSatellite, txtPosition,        txtAzimuth,     txtElevation,
+                        txtHorizon,   txtMagneticAzimuth, txtDeclination, txtFeedSkew,
+                        txtRange,     txtRangeKm,         cmdPrintSheet};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
 }
 
 void frmPointing::ShowEmpty() {
-    for (ValueBox* box : {txtSatellite, txtPosition, txtAzimuth, txtElevation, txtMagneticAzimuth,
-                          txtDeclination, txtFeedSkew, txtRange, txtRangeKm}) {
+    for (ValueBox* box : {txtSatellite, txtPosition, txtAzimuth, txtElevation, txtHorizon,
+                          txtMagneticAzimuth, txtDeclination, txtFeedSkew, txtRange, txtRangeKm}) {
         box->Show("");
     }
     ShowNote("");
@@ -158,6 +166,7 @@ void frmPointing::ShowCalculation() {
 
     SatellitePointing pointing;
     std::string rangeKm;
+    std::string horizon;
     try {
         const double satellite = NumericValue(shown.satelliteLongitude);
         const double longitude = NumericValue(shown.longitude);
@@ -167,12 +176,19 @@ void frmPointing::ShowCalculation() {
         ShowNote(declination.note);
         rangeKm = RangeKmText(shown.range);
         pointing = PointingTexts(satellite, longitude, latitude, declination.degreesEast);
+        horizon = HorizonText(SatelliteClearance(satellite, longitude, latitude, ShownMask()));
     } catch (const RunTimeFailure&) {
         // The main window's figures stand; the aid's own stay empty.
     }
+    txtHorizon->Show(horizon);
     txtMagneticAzimuth->Show(pointing.magneticAzimuth);
     txtFeedSkew->Show(pointing.feedSkew);
     txtRangeKm->Show(rangeKm);
+}
+
+const HorizonMask& frmPointing::ShownMask() const {
+    // The masks are keyed in UTF-8; the location list holds program text.
+    return settings_.Settings().Horizon.MaskFor(Cp1252ToUtf8(view_.Shown().locationName));
 }
 
 const DeclinationReading& frmPointing::DeclinationAt(double latNorth, double lonWest) const {
@@ -193,7 +209,7 @@ PointingSheet frmPointing::Sheet() const {
         declination.note = "No declination for this position.";
     }
     return MakePointingSheet(shown, view_.Catalogue(), view_.LookListRows(),
-                             view_.CurrentSettings(), declination, today_());
+                             view_.CurrentSettings(), ShownMask(), declination, today_());
 }
 
 void frmPointing::CopySheet() const {

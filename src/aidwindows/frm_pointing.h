@@ -10,6 +10,7 @@
 #include "aidwindows/pointing_sheet.h"
 #include "pointing/calendar_date.h"
 #include "pointing/declination_reading.h"
+#include "pointing/horizon_mask.h"
 
 class QKeyEvent;
 class QLabel;
@@ -17,6 +18,7 @@ class QPushButton;
 
 namespace tarvo {
 
+class AidSettingsStore;
 class Label;
 class MagneticDeclination;
 class MainWindowView;
@@ -28,8 +30,10 @@ class ValueBox;
 // window's last calculation, the main window's azimuth, elevation and range, and beside
 // them the compass bearing of the satellite (the magnetic azimuth, from the declination
 // of the world magnetic model on today's date), the feed skew and the range in
-// kilometres. It follows every calculation of the main window and is empty while the
-// main window's results are.
+// kilometres, and how the satellite stands against the horizon mask of the location
+// shown ("clear by 12.3", "blocked by 4.1", from the true directions). It follows every
+// calculation of the main window and every change of the masks in the settings, and is
+// empty while the main window's results are.
 //
 // "Print Pointing Sheet" prints the crew sheet of all look-list satellites through the
 // look list's printer (or the PDF offered when no printer is set up); Ctrl+C copies it
@@ -39,9 +43,10 @@ class frmPointing : public QWidget {
   public:
     using Clock = std::function<CalendarDate()>;
 
-    // `today` gives the date the declination is taken on (the computer's clock in UTC).
-    frmPointing(MainWindowView& view, PlatformServices& platform, const MagneticModelFiles& model,
-                QWidget* parent = nullptr, Clock today = TodayUtc);
+    // `settings` holds the horizon masks; `today` gives the date the declination is taken
+    // on (the computer's clock in UTC).
+    frmPointing(MainWindowView& view, const AidSettingsStore& settings, PlatformServices& platform,
+                const MagneticModelFiles& model, QWidget* parent = nullptr, Clock today = TodayUtc);
     ~frmPointing() override;
 
     // The sheet for the main window as it stands now.
@@ -62,6 +67,8 @@ class frmPointing : public QWidget {
     ValueBox* txtAzimuth = nullptr;
     Label* lblElevation = nullptr;
     ValueBox* txtElevation = nullptr;
+    Label* lblHorizon = nullptr;
+    ValueBox* txtHorizon = nullptr;
     Label* lblMagneticAzimuth = nullptr;
     ValueBox* txtMagneticAzimuth = nullptr;
     Label* lblDeclination = nullptr;
@@ -85,10 +92,13 @@ class frmPointing : public QWidget {
     void ShowCalculation();
     void ShowEmpty();
     void ShowNote(const std::string& note);
+    // The horizon mask of the location the main window shows.
+    const HorizonMask& ShownMask() const;
     // The declination at the shown place today, worked out once per place and day.
     const DeclinationReading& DeclinationAt(double latNorth, double lonWest) const;
 
     MainWindowView& view_;
+    const AidSettingsStore& settings_;
     PlatformServices& platform_;
     Clock today_;
     std::unique_ptr<MagneticDeclination> model_;

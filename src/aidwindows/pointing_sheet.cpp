@@ -12,7 +12,8 @@ namespace tarvo {
 namespace {
 
 std::vector<std::string> Row(const SatelliteRecord& satellite, const ShownCalculation& shown,
-                             const Settings& settings, const DeclinationReading& declination) {
+                             const Settings& settings, const HorizonMask& mask,
+                             const DeclinationReading& declination) {
     const std::string slot = NumberText(satellite.SatLong);
     std::vector<std::string> row{TrimSpaces(satellite.SatName), slot + "W"};
     const LookAngleTexts angles = CalculateLookAngleTexts(slot, shown.longitude, shown.latitude,
@@ -21,13 +22,17 @@ std::vector<std::string> Row(const SatelliteRecord& satellite, const ShownCalcul
         return row;
     }
     SatellitePointing pointing;
+    std::string horizon;
     try {
-        pointing = PointingTexts(NumericValue(slot), NumericValue(angles.longitude),
-                                 NumericValue(angles.latitude), declination.degreesEast);
+        const double satLong = NumericValue(slot);
+        const double longitude = NumericValue(angles.longitude);
+        const double latitude = NumericValue(angles.latitude);
+        pointing = PointingTexts(satLong, longitude, latitude, declination.degreesEast);
+        horizon = HorizonText(SatelliteClearance(satLong, longitude, latitude, mask));
     } catch (const RunTimeFailure&) {
         // The look angles came out: the aid's figures stay empty beside them.
     }
-    row.insert(row.end(), {angles.azimuth, pointing.magneticAzimuth, angles.elevation,
+    row.insert(row.end(), {angles.azimuth, pointing.magneticAzimuth, angles.elevation, horizon,
                            pointing.feedSkew, angles.range});
     return row;
 }
@@ -56,8 +61,8 @@ std::string PointingSheet::PlainText() const {
 
 PointingSheet MakePointingSheet(const ShownCalculation& shown, const SatelliteTable& catalogue,
                                 const std::vector<std::int16_t>& lookListRows,
-                                const Settings& settings, const DeclinationReading& declination,
-                                const CalendarDate& date) {
+                                const Settings& settings, const HorizonMask& mask,
+                                const DeclinationReading& declination, const CalendarDate& date) {
     PointingSheet sheet;
     sheet.heading.push_back(shown.locationName.empty() ? "Pointing Sheet" : shown.locationName);
     sheet.heading.push_back(PositionLine(shown.longitude, shown.latitude) + "    " +
@@ -70,14 +75,19 @@ PointingSheet MakePointingSheet(const ShownCalculation& shown, const SatelliteTa
                      settings.AzOffset != 0 ? "Adjusted Azimuth" : "Azimuth",
                      "Magnetic Azimuth",
                      settings.ElOffset != 0 ? "Adjusted Elevation" : "Elevation",
+                     "Horizon",
                      "Feed Skew",
                      "Range"};
     for (const std::int16_t row : lookListRows) {
         if (row >= 1 && row <= catalogue.SatLast()) {
-            sheet.rows.push_back(Row(catalogue.Row(row), shown, settings, declination));
+            sheet.rows.push_back(Row(catalogue.Row(row), shown, settings, mask, declination));
         }
     }
-    sheet.footnote = "Feed skew as seen from behind the dish; range in nautical miles.";
+    sheet.footnote = "Feed skew as seen from behind the dish; range in nautical miles. Horizon: ";
+    sheet.footnote += mask.empty()
+                          ? "clearance over a flat horizon, no mask for this place."
+                          : "clearance over the horizon mask of " + std::to_string(mask.size()) +
+                                (mask.size() == 1 ? " point." : " points.");
     return sheet;
 }
 

@@ -7,6 +7,7 @@
 #include "aidwindows/main_window_view.h"
 #include "pointing/calendar_date.h"
 #include "pointing/declination_reading.h"
+#include "pointing/horizon_mask.h"
 
 namespace tarvo {
 
@@ -15,7 +16,7 @@ namespace tarvo {
 struct PointingSheet {
     // The place, its position and the date, and the declination used.
     std::vector<std::string> heading;
-    // Satellite, slot, azimuth, magnetic azimuth, elevation, feed skew, range.
+    // Satellite, slot, azimuth, magnetic azimuth, elevation, horizon, feed skew, range.
     std::vector<std::string> columns;
     // One row per look-list satellite, in the look list's order; a satellite whose look
     // angles cannot be worked out from the place has its name and slot only.
@@ -27,10 +28,12 @@ struct PointingSheet {
 };
 
 // The azimuth and elevation of each row are the main window's, offsets included, as its
-// look list gives them; the magnetic azimuth and the feed skew are the pointing aid's.
+// look list gives them; the magnetic azimuth, the feed skew and the satellite's
+// clearance over `mask` (the horizon mask of the place, from the true directions) are the
+// pointing aid's.
 PointingSheet MakePointingSheet(const ShownCalculation& shown, const SatelliteTable& catalogue,
                                 const std::vector<std::int16_t>& lookListRows,
-                                const Settings& settings, const DeclinationReading& declination,
-                                const CalendarDate& date);
+                                const Settings& settings, const HorizonMask& mask,
+                                const DeclinationReading& declination, const CalendarDate& date);
 
 }  // namespace tarvo

@@ -22,14 +22,16 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(tarvo::ControlFont());
     QApplication::setWindowIcon(tarvo::ProgramIcon());
 
+    // The pointing aid's settings, read from pointing.ini of the working folder now and
+    // held here for the whole run, longer than the windows; the aid's commands and
+    // windows are given this one store through the main window (see
+    // aidsettings/aid_settings_store.h).
+    tarvo::AidSettingsStore aidSettings;
+
     tarvo::QtPlatform platform;
     tarvo::frmSatellite window(platform);
     platform.setDialogParent(&window);  // message boxes and dialogs centred on the window
-
-    // The pointing aid's settings, read from pointing.ini of the working folder now and
-    // held here for the whole run; the aid's commands and windows are given this one
-    // store (see aidsettings/aid_settings_store.h).
-    tarvo::AidSettingsStore aidSettings;
+    window.setAidSettings(aidSettings);
 
     // A failure that no handler expected is shown, and the program goes on.
     tarvo::EventBoundary::SetReporter([&platform, &window](const std::string& what) {

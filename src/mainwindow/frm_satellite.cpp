@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QPushButton>
 
+#include "aidsettings/aid_settings_store.h"
 #include "looklist/cached_text_measure.h"
 #include "looklist/frm_look_list.h"
 #include "looklist/qt_text_measure.h"

@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace tarvo {
 
+class AidSettingsStore;
 class CheckBox;
 class ComboBox;
 class frmAbout;
@@ -59,6 +60,13 @@ class frmSatellite : public QMainWindow {
     // What the aid windows are given of this window: what each calculation showed, the
     // catalogue with its marks, the settings, and a signal after every calculation.
     MainWindowView& view();
+
+    // The pointing aid's settings (pointing.ini) that the aid windows are given: the
+    // store main.cpp holds for the whole run, set before the window is used. A window
+    // given none reads pointing.ini of the working folder into a store of its own when
+    // an aid window first needs it.
+    void setAidSettings(AidSettingsStore& store) { aidSettings_ = &store; }
+    AidSettingsStore& aidSettings();
 
     // --- Operations -------------------------------------------------------------------
 
@@ -364,7 +372,9 @@ class frmSatellite : public QMainWindow {
     QPointer<frmPref> pref_;
     QPointer<frmAbout> about_;
     QPointer<frmPointing> pointing_;
-    SatelliteWindowView* view_ = nullptr;  // a child of this window
+    AidSettingsStore* aidSettings_ = nullptr;
+    std::unique_ptr<AidSettingsStore> ownAidSettings_;  // only when none was given
+    SatelliteWindowView* view_ = nullptr;               // a child of this window
 
     std::unique_ptr<TextMeasure> measure_;  // the drawing font's measuring surface
     QPointer<frmLookList> lookList_;

@@ -166,6 +166,7 @@ TEST_F(PointingWindowTest, AScreenReaderReadsEachFigureByItsLabel) {
         {aid->txtPosition, "Truck Position:"},
         {aid->txtAzimuth, "Azimuth:"},
         {aid->txtElevation, "Elevation:"},
+        {aid->txtHorizon, "Horizon:"},
         {aid->txtMagneticAzimuth, "Magnetic Azimuth:"},
         {aid->txtDeclination, "Declination:"},
         {aid->txtFeedSkew, "Feed Skew:"},
@@ -191,7 +192,7 @@ TEST_F(PointingWindowTest, AScreenReaderReadsEachFigureByItsLabel) {
 
     QWidget* focus = aid->txtSatellite;
     std::vector<std::string> order;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 11; ++i) {
         order.push_back(focus->objectName().toStdString());
         focus = focus->nextInFocusChain();
         while (focus->focusPolicy() == Qt::NoFocus) {
@@ -200,8 +201,8 @@ TEST_F(PointingWindowTest, AScreenReaderReadsEachFigureByItsLabel) {
     }
     EXPECT_EQ(order,
               (std::vector<std::string>{"txtSatellite", "txtPosition", "txtAzimuth", "txtElevation",
-                                        "txtMagneticAzimuth", "txtDeclination", "txtFeedSkew",
-                                        "txtRange", "txtRangeKm", "cmdPrintSheet"}));
+                                        "txtHorizon", "txtMagneticAzimuth", "txtDeclination",
+                                        "txtFeedSkew", "txtRange", "txtRangeKm", "cmdPrintSheet"}));
 }
 
 // Ctrl+C copies the crew sheet, also while a figure has the focus.

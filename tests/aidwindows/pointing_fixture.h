@@ -14,7 +14,8 @@ namespace tarvo::testing {
 // The main window on the sample working folder ("Atlanta, GA" at 84.39 W, 33.75 N, the
 // default satellite Galaxy 19 at 97 W; five satellites on the look list, names listed
 // alphabetically), and the pointing aid beside it on the model the build converted,
-// with the computer's clock held at 7 December 2026.
+// with the computer's clock held at 7 December 2026. The aid reads the main window's
+// store of pointing.ini (none in the folder: flat horizons).
 class PointingTest : public FormTest {
   protected:
     static constexpr CalendarDate kToday{2026, 12, 7};
@@ -28,7 +29,8 @@ class PointingTest : public FormTest {
 
     frmPointing* OpenAid(CalendarDate today = kToday,
                          MagneticModelFiles model = {TARVO_MAGNETIC_DIR, TARVO_MAGNETIC_MODEL}) {
-        aid = new frmPointing(form->view(), platform, model, form.get(), [today] { return today; });
+        aid = new frmPointing(form->view(), form->aidSettings(), platform, model, form.get(),
+                              [today] { return today; });
         return aid;
     }
 

@@ -25,13 +25,15 @@ struct ListedSatellite {
     const char* azimuth;
     const char* elevation;
     const char* turn;  // west of the truck clockwise, east of it counter-clockwise
+    // Over a flat horizon the clearance is the elevation, to one decimal.
+    const char* horizon;
 };
 const ListedSatellite kLookList[] = {
-    {"Anik F2", "111.1W", "222.166", "41.455", "clockwise"},
-    {"Galaxy 19", "97W", "201.933", "48.479", "clockwise"},
-    {"SES-1", "101W", "208.233", "46.889", "clockwise"},
-    {"SES-11/EchoStar 105", "105W", "214.095", "44.955", "clockwise"},
-    {"Telstar 19 VANTAGE", "63W", "144.815", "44.542", "counter-clockwise"},
+    {"Anik F2", "111.1W", "222.166", "41.455", "clockwise", "clear by 41.5"},
+    {"Galaxy 19", "97W", "201.933", "48.479", "clockwise", "clear by 48.5"},
+    {"SES-1", "101W", "208.233", "46.889", "clockwise", "clear by 46.9"},
+    {"SES-11/EchoStar 105", "105W", "214.095", "44.955", "clockwise", "clear by 45.0"},
+    {"Telstar 19 VANTAGE", "63W", "144.815", "44.542", "counter-clockwise", "clear by 44.5"},
 };
 
 TEST_F(PointingSheetTest, OneLinePerLookListSatelliteUnderThePlaceAndTheDate) {
@@ -43,30 +45,34 @@ TEST_F(PointingSheetTest, OneLinePerLookListSatelliteUnderThePlaceAndTheDate) {
                                         "Declination: 5.6 W (WMM2025, 2026-12-07)"}));
     EXPECT_EQ(sheet.columns,
               (std::vector<std::string>{"Satellite", "Slot", "Azimuth", "Magnetic Azimuth",
-                                        "Elevation", "Feed Skew", "Range"}));
+                                        "Elevation", "Horizon", "Feed Skew", "Range"}));
     ASSERT_EQ(sheet.rows.size(), std::size(kLookList));
     const double declination = DeclinationAt(33.75, 84.39);
     for (std::size_t i = 0; i < sheet.rows.size(); ++i) {
         const std::vector<std::string>& row = sheet.rows[i];
         const ListedSatellite& listed = kLookList[i];
-        ASSERT_EQ(row.size(), 7u) << listed.name;
+        ASSERT_EQ(row.size(), 8u) << listed.name;
         EXPECT_EQ(row[0], listed.name);
         EXPECT_EQ(row[1], listed.slot);
         EXPECT_EQ(row[2], listed.azimuth);
         EXPECT_NEAR(NumericValue(row[3]), NumericValue(listed.azimuth) - declination, 0.05)
             << listed.name;
         EXPECT_EQ(row[4], listed.elevation);
-        EXPECT_EQ(row[5].substr(row[5].find(' ') + 1), listed.turn) << listed.name;
+        EXPECT_EQ(row[5], listed.horizon);
+        EXPECT_EQ(row[6].substr(row[6].find(' ') + 1), listed.turn) << listed.name;
     }
-    EXPECT_EQ(sheet.rows[1][5], "18.2 clockwise");
-    EXPECT_EQ(sheet.rows[1][6], "20072.5");
+    EXPECT_EQ(sheet.rows[1][6], "18.2 clockwise");
+    EXPECT_EQ(sheet.rows[1][7], "20072.5");
+    EXPECT_EQ(sheet.footnote,
+              "Feed skew as seen from behind the dish; range in nautical miles. Horizon: "
+              "clearance over a flat horizon, no mask for this place.");
 
     // Each range is the main window's for that satellite.
     for (std::size_t i = 0; i < sheet.rows.size(); ++i) {
         form->cboSatLong->setText(
             std::string(kLookList[i].slot).substr(0, std::string(kLookList[i].slot).size() - 1));
         form->Calculate();
-        EXPECT_EQ(sheet.rows[i][6], form->txtRange->text()) << kLookList[i].name;
+        EXPECT_EQ(sheet.rows[i][7], form->txtRange->text()) << kLookList[i].name;
     }
 }
 
@@ -78,9 +84,9 @@ TEST_F(PointingSheetTest, AsTextTabSeparated) {
               "Atlanta, GA\n"
               "84.39W    33.75N    2026-12-07\n"
               "Declination: 5.6 W (WMM2025, 2026-12-07)\n"
-              "Satellite\tSlot\tAzimuth\tMagnetic Azimuth\tElevation\tFeed Skew\tRange");
+              "Satellite\tSlot\tAzimuth\tMagnetic Azimuth\tElevation\tHorizon\tFeed Skew\tRange");
     EXPECT_NE(text.find("\nGalaxy 19\t97W\t201.933\t"), std::string::npos);
-    EXPECT_NE(text.find("\t48.479\t18.2 clockwise\t20072.5\n"), std::string::npos);
+    EXPECT_NE(text.find("\t48.479\tclear by 48.5\t18.2 clockwise\t20072.5\n"), std::string::npos);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3 + 1 + 5 + 1);
 }
 
