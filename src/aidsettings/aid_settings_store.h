@@ -9,10 +9,11 @@
 namespace tarvo {
 
 // The one holder of the pointing aid's settings in the running program. main.cpp
-// makes it beside the main window, which reads pointing.ini of the working folder once,
-// at start; the aid's commands and windows are given a reference to it, read
-// Settings() and commit a change with Save(). Nothing else reads or writes the file.
-// A window showing something of the settings follows Changed().
+// makes it before the main window and hands it to that window (setAidSettings); it
+// reads pointing.ini of the working folder once, at start. The aid's commands and
+// windows are given a reference to it, read Settings() and commit a change with Save().
+// Nothing else reads or writes the file. A window showing something of the settings
+// follows Changed().
 class AidSettingsStore : public QObject {
     Q_OBJECT
   public:
