@@ -39,9 +39,9 @@ struct ShownCalculation {
 // calculation showed, the satellite catalogue with its look-list marks, the settings,
 // and a signal after every calculation. They never reach its controls.
 //
-// Read-only today. Requests the later windows need (choosing a catalogue satellite as
-// the satellite list does, typing a position as the crew would) are added here as
-// functions of their own; what is here does not change for them.
+// Read-only but for the requests below, each a function of its own (choosing a
+// catalogue satellite as the satellite list does); what the windows read does not
+// change for them.
 class MainWindowView : public QObject {
     Q_OBJECT
   public:
@@ -73,6 +73,11 @@ class MainWindowView : public QObject {
     // pointing sheet"). Nothing when the crew cancels or the name is refused.
     virtual std::optional<std::string> ChoosePdfFile(const std::string& offeredName,
                                                      const std::string& document) = 0;
+
+    // Shows catalogue row `row` in the main window as choosing it in the satellite list
+    // does: the row in both lists, its look-list mark, and a calculation (which signals
+    // Calculated). Row 0 is the default satellite; a row not in the table does nothing.
+    virtual void ChooseSatellite(std::int16_t row) = 0;
 
   signals:
     // After every calculation of the main window, also one that emptied the results.

@@ -24,7 +24,7 @@ frmSatellite::frmSatellite(PlatformServices& platform, QWidget* parent)
       platform_(platform),
       measure_(std::make_unique<CachedTextMeasure>(std::make_unique<QtTextMeasure>())) {
     setObjectName(QStringLiteral("frmSatellite"));
-    view_ = new SatelliteWindowView(state_, platform_, this);
+    view_ = new SatelliteWindowView(*this, platform_);
     BuildLayout();
     BuildMenus();
     WireEvents();
@@ -79,6 +79,7 @@ void frmSatellite::WireEvents() {
     OnTriggered(mnuCallHelp, this, [this] { mnuCallHelp_Click(); });
     OnTriggered(mnuAbout, this, [this] { mnuAbout_Click(); });
     OnTriggered(mnuPointingAid, this, [this] { mnuPointingAid_Click(); });
+    OnTriggered(mnuSkyView, this, [this] { mnuSkyView_Click(); });
 
     OnTriggered(mnuAddSatellite, this, [this] { mnuAddSatellite_Click(); });
     OnTriggered(mnuSaveSatellite, this, [this] { mnuSaveSatellite_Click(); });

@@ -26,6 +26,7 @@ class ComboBox;
 class frmAbout;
 class frmPointing;
 class frmPref;
+class frmSkyView;
 class Label;
 class OptionButton;
 class PlatformServices;
@@ -143,6 +144,11 @@ class frmSatellite : public QMainWindow {
     // Shows the row CurSat in the texts of both lists, the name trimmed.
     void DisplaySatelliteData();
 
+    // Shows catalogue row `row` (1..SatLast) as choosing its entry in the name list does,
+    // and calculates; row 0, a default satellite that no catalogue row holds, is shown
+    // as the start-up shows it. Any other row does nothing.
+    void ChooseSatellite(std::int16_t row);
+
     // Sets chkLookList from the look-list mark of CurSat, as the program's own write.
     void SetListOption();
 
@@ -214,6 +220,10 @@ class frmSatellite : public QMainWindow {
 
     // The pointing aid while it is open, else nothing.
     frmPointing* PointingWindow() const;
+
+    // Pointing, Sky View (sky_view_commands.cpp), and the sky view while it is open.
+    void mnuSkyView_Click();
+    frmSkyView* SkyViewWindow() const;
 
     // The splash window that the start-up sequence closes first, if it is open.
     void setSplashWindow(QWidget* splash) { splash_ = splash; }
@@ -298,6 +308,7 @@ class frmSatellite : public QMainWindow {
 
     QMenu* mnuPointing = nullptr;
     QAction* mnuPointingAid = nullptr;
+    QAction* mnuSkyView = nullptr;
 
     QMenu* mnuHelp = nullptr;
     QAction* mnuCallHelp = nullptr;
@@ -375,6 +386,7 @@ class frmSatellite : public QMainWindow {
     AidSettingsStore* aidSettings_ = nullptr;
     std::unique_ptr<AidSettingsStore> ownAidSettings_;  // only when none was given
     SatelliteWindowView* view_ = nullptr;               // a child of this window
+    QPointer<frmSkyView> skyView_;
 
     std::unique_ptr<TextMeasure> measure_;  // the drawing font's measuring surface
     QPointer<frmLookList> lookList_;

@@ -1,6 +1,7 @@
 // The two linked satellite lists (by name, by longitude), the choice of the name
 // order, and the look-list check box following the chosen satellite.
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -121,6 +122,41 @@ void frmSatellite::SetListOption() {
     // Any mark but 0 ticks the box; the box's own handler sees the program's write.
     UpdatingGuard updating(state_.Updating);
     chkLookList->setValue(marked ? 1 : 0);
+}
+
+// The entry of the name list that stands for the row is chosen, so that the list's own
+// click handler shows it: the list is in catalogue order (rows 1 to SatLast), or in
+// SatOrder when the names are listed alphabetically.
+void frmSatellite::ChooseSatellite(std::int16_t row) {
+    MainWindowState& s = state_;
+    if (row < 0 || row > s.SatelliteTable.SatLast()) {
+        return;
+    }
+    if (row == 0) {
+        const SatelliteRecord current = s.SatelliteTable.Row(0);  // the writes raise handlers
+        cboSatName->setText(current.SatName);
+        cboSatLong->setText(NumberText(current.SatLong));
+        s.CurSat = 0;
+        SetListOption();
+        Calculate();
+        return;
+    }
+    int entry = row - 1;
+    if (s.Settings.SortAlpha != 0) {
+        const auto k =
+            std::find(s.SatOrder.begin() + (s.SatOrder.empty() ? 0 : 1), s.SatOrder.end(), row);
+        if (k == s.SatOrder.end()) {
+            return;
+        }
+        entry = static_cast<int>(k - s.SatOrder.begin()) - 1;
+    }
+    // Lists kept from before a satellite file failed to read may no longer match the
+    // table: the entry must hold the row's name.
+    if (entry >= cboSatName->count() ||
+        cboSatName->itemText(entry) != TrimSpaces(s.SatelliteTable.Row(row).SatName)) {
+        return;
+    }
+    cboSatName->choose(entry);
 }
 
 void frmSatellite::cboSatName_Click() {
