@@ -66,6 +66,7 @@ void frmSatellite::BuildMenus() {
     // The pointing aid's windows, beside the specified menus.
     mnuPointing = AddMenu(bar, "mnuPointing", "&Pointing");
     mnuPointingAid = AddItem(mnuPointing, "mnuPointingAid", "Pointing &Aid");
+    mnuSkyView = AddItem(mnuPointing, "mnuSkyView", "&Sky View");
 
     mnuHelp = AddMenu(bar, "mnuHelp", "&Help");
     mnuCallHelp = AddItem(mnuHelp, "mnuCallHelp", "&Help Files");

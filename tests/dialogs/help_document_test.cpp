@@ -16,6 +16,7 @@
 #include <filesystem>
 
 #include "aidwindows/frm_pointing.h"
+#include "aidwindows/frm_sky_view.h"
 #include "catalogue/settings.h"
 #include "dialog_fixture.h"
 #include "dialogs/frm_pref.h"
@@ -76,8 +77,9 @@ TEST(HelpDocument, AFileThatIsNotThereIsNotOpened) {
     EXPECT_TRUE(window.browser()->document()->isEmpty());
 }
 
-// Every menu command, button and box label of the main window, the preferences window
-// and the pointing aid is named in the document, so a user finds each of them explained.
+// Every menu command, button and box label of the main window, the preferences window,
+// the pointing aid and the sky view is named in the document, so a user finds each of
+// them explained.
 TEST_F(FormTest, TheHelpDocumentNamesEveryCommandAndBox) {
     HelpWindow window;
     ASSERT_TRUE(window.open(kHelpFile));
@@ -98,8 +100,10 @@ TEST_F(FormTest, TheHelpDocumentNamesEveryCommandAndBox) {
     auto* pref = new frmPref(
         settings, [] { return true; }, platform, "SNG Tarvo", form.get());
     form->mnuPointingAid->trigger();
+    form->mnuSkyView->trigger();
     QList<QWidget*> controls = pref->findChildren<QWidget*>();
     controls += form->PointingWindow()->findChildren<QWidget*>();
+    controls += form->SkyViewWindow()->findChildren<QWidget*>();
     for (QWidget* control : controls) {
         if (auto* label = qobject_cast<Label*>(control); label && label->text().endsWith(':')) {
             names << label->text().chopped(1);

@@ -56,7 +56,8 @@ TEST_F(MenusTest, ItemsInOrder) {
                                         "-", "mnuAddSatellite=&Add New Satellite to File",
                                         "mnuSaveSatellite=&Save Changes to Current Satellite", "-",
                                         "mnuDeleteSatellite=Delete &Current Satellite"}));
-    EXPECT_EQ(Items(form->mnuPointing), (std::vector<std::string>{"mnuPointingAid=Pointing &Aid"}));
+    EXPECT_EQ(Items(form->mnuPointing),
+              (std::vector<std::string>{"mnuPointingAid=Pointing &Aid", "mnuSkyView=&Sky View"}));
     EXPECT_EQ(Items(form->mnuHelp), (std::vector<std::string>{"mnuCallHelp=&Help Files", "-",
                                                               "mnuAbout=About S.N.G. Tarvo"}));
 }
