@@ -16,14 +16,17 @@
 #include <QTest>
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 
 #include "aidsettings/aid_settings_store.h"
 #include "aidwindows/frm_horizon.h"
 #include "aidwindows/sky_panorama.h"
+#include "common/fixed_text.h"
 #include "platform/check_box.h"
 #include "platform/option_button.h"
 #include "pointing_fixture.h"
+#include "support/file_bytes.h"
 
 namespace tarvo::testing {
 namespace {
@@ -210,6 +213,39 @@ TEST_F(SkyViewTest, ASatelliteChosenInTheViewReachesTheMainWindow) {
         EXPECT_EQ(view->lblPicked->text().left(static_cast<int>(std::strlen(c.name)) + 1),
                   QString::fromLatin1(c.name) + ":");
     }
+}
+
+// A default satellite that no catalogue row holds (a file edited by hand) is in the view
+// too, and chosen there it is shown as the start-up shows it. 101.5 W from Atlanta:
+// azimuth 208.990, elevation 46.665 by the same formula.
+TEST_F(SkyViewTest, ADefaultOutsideTheCatalogueIsShownAsAtStartUp) {
+    for (const auto& entry : std::filesystem::directory_iterator(TARVO_SAMPLES)) {
+        std::filesystem::copy_file(entry.path(), folder.file(entry.path().filename()));
+    }
+    std::string sat = test::ReadBytes(folder.file("tarvo.sat"));
+    const std::string galaxy = "\"Galaxy 19                \"\r\n97\r\n1\r\n";
+    ASSERT_EQ(sat.substr(0, galaxy.size()), galaxy);
+    sat.replace(0, galaxy.size(), "\"Home bird                \"\r\n101.5\r\n0\r\n");
+    test::WriteBytes(folder.file("tarvo.sat"), sat);
+    form->Form_Load();
+    frmSkyView* view = OpenView();
+    const auto& satellites = view->Scene().satellites;
+    ASSERT_EQ(satellites.size(), 24u);
+    const auto home = std::find_if(satellites.begin(), satellites.end(),
+                                   [](const SkySatellite& s) { return s.row == 0; });
+    ASSERT_NE(home, satellites.end());
+    EXPECT_EQ(SkySatelliteText(*home),
+              "Home bird: azimuth 209.0, elevation 46.7, clear by 46.7, "
+              "shown in the main window");
+    const int index = static_cast<int>(home - satellites.begin());
+    form->cboSatName->choose(0);  // another satellite first: a new scene, in the same order
+    ASSERT_NE(TrimSpaces(form->cboSatName->text()), "Home bird");
+    view->ChooseSatellite(index);
+    EXPECT_EQ(TrimSpaces(form->cboSatName->text()), "Home bird");
+    EXPECT_EQ(form->cboSatLong->text(), "101.5");
+    EXPECT_EQ(form->txtAzimuth->text(), "208.99");
+    EXPECT_EQ(form->txtElevation->text(), "46.665");
+    EXPECT_EQ(form->chkLookList->value(), 0);
 }
 
 TEST_F(SkyViewTest, OneModelessWindowFromTheMenu) {
