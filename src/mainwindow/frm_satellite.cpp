@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "aidsettings/aid_settings_store.h"
+
 #include "looklist/cached_text_measure.h"
 #include "looklist/frm_look_list.h"
 #include "looklist/qt_text_measure.h"
@@ -80,6 +81,7 @@ void frmSatellite::WireEvents() {
     OnTriggered(mnuAbout, this, [this] { mnuAbout_Click(); });
     OnTriggered(mnuPointingAid, this, [this] { mnuPointingAid_Click(); });
     OnTriggered(mnuSkyView, this, [this] { mnuSkyView_Click(); });
+    OnTriggered(mnuGpsPosition, this, [this] { mnuGpsPosition_Click(); });
 
     OnTriggered(mnuAddSatellite, this, [this] { mnuAddSatellite_Click(); });
     OnTriggered(mnuSaveSatellite, this, [this] { mnuSaveSatellite_Click(); });

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "gps/gpsd_client.h"
 #include "looklist/frm_look_list.h"
 #include "mainwindow/main_window_state.h"
 #include "mainwindow/prompts.h"
@@ -24,6 +25,7 @@ class AidSettingsStore;
 class CheckBox;
 class ComboBox;
 class frmAbout;
+class frmGpsPosition;
 class frmPointing;
 class frmPref;
 class frmSkyView;
@@ -224,6 +226,13 @@ class frmSatellite : public QMainWindow {
     // Pointing, Sky View (sky_view_commands.cpp), and the sky view while it is open.
     void mnuSkyView_Click();
     frmSkyView* SkyViewWindow() const;
+    // Pointing, Position from GPS (gps_position_commands.cpp): the request's window while
+    // it waits, else nothing; how long it waits (the tests shorten it).
+    void mnuGpsPosition_Click();
+    frmGpsPosition* GpsPositionWindow() const;
+    void SetGpsWaits(GpsWaits waits) { gpsWaits_ = waits; }
+    // A fix's position typed into the coordinate boxes as the crew would, and calculated.
+    void TypeGpsPosition(const PositionReport& fix);
 
     // The splash window that the start-up sequence closes first, if it is open.
     void setSplashWindow(QWidget* splash) { splash_ = splash; }
@@ -309,6 +318,7 @@ class frmSatellite : public QMainWindow {
     QMenu* mnuPointing = nullptr;
     QAction* mnuPointingAid = nullptr;
     QAction* mnuSkyView = nullptr;
+    QAction* mnuGpsPosition = nullptr;
 
     QMenu* mnuHelp = nullptr;
     QAction* mnuCallHelp = nullptr;
@@ -387,6 +397,8 @@ class frmSatellite : public QMainWindow {
     std::unique_ptr<AidSettingsStore> ownAidSettings_;  // only when none was given
     SatelliteWindowView* view_ = nullptr;               // a child of this window
     QPointer<frmSkyView> skyView_;
+    QPointer<frmGpsPosition> gpsPosition_;
+    GpsWaits gpsWaits_;
 
     std::unique_ptr<TextMeasure> measure_;  // the drawing font's measuring surface
     QPointer<frmLookList> lookList_;

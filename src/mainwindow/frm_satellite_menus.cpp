@@ -67,6 +67,8 @@ void frmSatellite::BuildMenus() {
     mnuPointing = AddMenu(bar, "mnuPointing", "&Pointing");
     mnuPointingAid = AddItem(mnuPointing, "mnuPointingAid", "Pointing &Aid");
     mnuSkyView = AddItem(mnuPointing, "mnuSkyView", "&Sky View");
+    AddSeparator(mnuPointing, "mnuSepGps");
+    mnuGpsPosition = AddItem(mnuPointing, "mnuGpsPosition", "Position from &GPS");
 
     mnuHelp = AddMenu(bar, "mnuHelp", "&Help");
     mnuCallHelp = AddItem(mnuHelp, "mnuCallHelp", "&Help Files");

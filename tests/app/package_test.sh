@@ -188,6 +188,7 @@ libQt6Gui.so.6           libqt6gui6                 always
 libQt6Widgets.so.6       libqt6widgets6             always
 libQt6PrintSupport.so.6  libqt6printsupport6        always
 libQt6Svg.so.6           libqt6svg6                 always
+libQt6Network.so.6       libqt6network6             always
 libGeographicLib.so.*    libgeographiclib[0-9]+     linked
 liberfa.so.*             liberfa[0-9]+              linked
 TABLE
