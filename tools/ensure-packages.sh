@@ -34,11 +34,13 @@ TARVO_PROGRAM_PACKAGES=(
 # real display an X server, keys sent through it, the accessibility bus and its
 # Python client on a D-Bus session of the test's own, and a small window manager
 # (openbox), without which no window can be minimised and no window gets the focus
-# back when a message box closes, as on a crew's desktop.
+# back when a message box closes, as on a crew's desktop; and gpsd with gpsfake
+# (gpsd-clients), which replays a receiver's log to the real daemon.
 TARVO_TEST_PACKAGES=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     desktop-file-utils appstream
     xvfb xdotool dbus-daemon at-spi2-core python3-pyatspi openbox
+    gpsd gpsd-clients
 )
 # What making the Debian package adds (tools/package.sh, and test.sh for the package
 # test): dpkg-shlibdeps and objdump for its Depends line, file to find its executables.
