@@ -19,9 +19,9 @@ struct Settings {
     std::int16_t SortAlpha = 1;             // not 0: name list alphabetical
     std::string PrtFontName = "Arial";      // look-list printer font
     std::int16_t PrtFontSize = 14;          // points
-    std::int16_t PrtLeftMargin = 1000;      // printer units
-    std::int16_t PrtTopMargin = 400;        // printer units
-    std::int16_t PrtLineSpacing = 100;      // extra space between lines
+    std::int16_t PrtLeftMargin = 1000;      // twips (1/1440 inch)
+    std::int16_t PrtTopMargin = 400;        // twips
+    std::int16_t PrtLineSpacing = 100;      // twips of extra space between lines
 };
 
 // The settings a rebuilt tarvo.ini holds.

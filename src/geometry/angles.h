@@ -12,7 +12,8 @@ double FnRad(double degrees);
 // Radians to degrees: x * 180 / Pi (multiply first, then divide).
 double FnDeg(double radians);
 
-// The inverse cosine, built from the arctangent, for -1 < x < 1:
+// Whatever its name says, the inverse cosine: the angle in radians (about 0 to Pi)
+// whose cosine is x, for -1 < x < 1, built from the arctangent as
 // -atan(x / sqrt((-x) * x - (-1))) + Pi / 2. Throws RunTimeFailure for x = +-1
 // (division by zero) and |x| > 1 (square root of a negative number).
 double FnArcsn(double x);

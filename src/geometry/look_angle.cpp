@@ -50,47 +50,47 @@ class Step {
 
 }  // namespace
 
-LookAngles ComputeLookAngles(double satLongWest, double truckLongWest, double truckLatNorth,
-                             double azOffset, double elOffset) {
+LookAngles ComputeLookAngles(double satLongWestDeg, double truckLongWestDeg,
+                             double truckLatNorthDeg, double azOffsetDeg, double elOffsetDeg) {
     Step step;
     LookAngles result;
 
-    const double S = step.Call(FnRad, satLongWest);
-    const double Lo = step.Call(FnRad, truckLongWest);
-    const double La = step.Call(FnRad, truckLatNorth);
+    const double S = step.Call(FnRad, satLongWestDeg);
+    const double Lo = step.Call(FnRad, truckLongWestDeg);
+    const double La = step.Call(FnRad, truckLatNorthDeg);
     const double D = Lo - S;
 
-    // Central angle between the truck and the sub-satellite point.
-    const double beta = step.Call(FnArcsn, std::cos(La) * std::cos(D));
+    // Central angle between the truck and the sub-satellite point (the formulas' beta).
+    const double centralAngleRad = step.Call(FnArcsn, std::cos(La) * std::cos(D));
 
     // Azimuth; east of the satellite it is measured the other way round.
-    double A = step.Call(FnArcsn, step.Quotient(-std::tan(La), std::tan(beta)));
+    double A = step.Call(FnArcsn, step.Quotient(-std::tan(La), std::tan(centralAngleRad)));
     if (D < 0) {
         A = 2 * Pi - A;
     }
     double az = step.Call(FnDeg, A);
-    if (azOffset != 0) {
-        az = step.Finite(azOffset + az);
+    if (azOffsetDeg != 0) {
+        az = step.Finite(azOffsetDeg + az);
         result.azimuthAdjusted = true;
     }
     step.stage = CalculationStage::FailedBeforeElevation;
     result.azimuth = step.Call(fnRound3, az);
 
     // Elevation: arctan((cos beta - 1/6.61) / sin beta).
-    const double q = std::cos(beta);
-    const double sinBeta = step.SquareRoot(1 - q * q);
-    double el = step.Call(FnDeg, std::atan(step.Quotient(q - 1 / kOrbitRatio, sinBeta)));
-    if (elOffset != 0) {
-        el = step.Finite(elOffset + el);
+    const double q = std::cos(centralAngleRad);
+    const double sinCentralAngle = step.SquareRoot(1 - q * q);
+    double el = step.Call(FnDeg, std::atan(step.Quotient(q - 1 / kOrbitRatio, sinCentralAngle)));
+    if (elOffsetDeg != 0) {
+        el = step.Finite(elOffsetDeg + el);
         result.elevationAdjusted = true;
     }
     step.stage = CalculationStage::FailedBeforeRange;
     result.elevation = step.Call(fnRound3, el);
 
-    // Slant range.
-    const double r =
-        step.SquareRoot(1 - (2 / kOrbitRatio) * std::cos(beta) + 1 / kOrbitRatioSquared) *
-        kOrbitRadiusNm;
+    // Slant range, nautical miles.
+    const double r = step.SquareRoot(1 - (2 / kOrbitRatio) * std::cos(centralAngleRad) +
+                                     1 / kOrbitRatioSquared) *
+                     kOrbitRadiusNm;
     result.range = step.Call(fnRound1, r);
     return result;
 }

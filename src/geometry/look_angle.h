@@ -39,7 +39,7 @@ class LookAngleFailure : public RunTimeFailure {
 // The look angles from the satellite's orbital position (degrees west), the truck's
 // west longitude and north latitude (degrees) and the two antenna offsets (degrees,
 // 0 = none). Pure function of its arguments; throws LookAngleFailure.
-LookAngles ComputeLookAngles(double satLongWest, double truckLongWest, double truckLatNorth,
-                             double azOffset, double elOffset);
+LookAngles ComputeLookAngles(double satLongWestDeg, double truckLongWestDeg,
+                             double truckLatNorthDeg, double azOffsetDeg, double elOffsetDeg);
 
 }  // namespace tarvo

@@ -4,17 +4,21 @@
 
 namespace tarvo {
 
-LookAngleSeries::LookAngleSeries(std::string_view longitude, std::string_view latitude,
-                                 double azOffset, double elOffset)
-    : longitude_(longitude), latitude_(latitude), azOffset_(azOffset), elOffset_(elOffset) {}
+LookAngleSeries::LookAngleSeries(std::string_view longitudeText, std::string_view latitudeText,
+                                 double azOffsetDeg, double elOffsetDeg)
+    : longitudeText_(longitudeText),
+      latitudeText_(latitudeText),
+      azOffsetDeg_(azOffsetDeg),
+      elOffsetDeg_(elOffsetDeg) {}
 
-const LookAngleTexts& LookAngleSeries::Calculate(std::string_view satLongWest) {
-    last_ = CalculateLookAngleTexts(satLongWest, longitude_, latitude_, azOffset_, elOffset_);
+const LookAngleTexts& LookAngleSeries::Calculate(std::string_view satLongWestText) {
+    last_ = CalculateLookAngleTexts(satLongWestText, longitudeText_, latitudeText_, azOffsetDeg_,
+                                    elOffsetDeg_);
     if (last_.LongitudeConverted()) {
-        longitude_ = last_.longitude;
+        longitudeText_ = last_.longitude;
     }
     if (last_.LatitudeConverted()) {
-        latitude_ = last_.latitude;
+        latitudeText_ = last_.latitude;
     }
     furthest_ = std::max(furthest_, last_.stage);
     return last_;

@@ -14,21 +14,21 @@ namespace tarvo {
 class LookAngleSeries {
   public:
     // The coordinate texts as the boxes hold them before the first calculation.
-    LookAngleSeries(std::string_view longitude, std::string_view latitude, double azOffset,
-                    double elOffset);
+    LookAngleSeries(std::string_view longitudeText, std::string_view latitudeText,
+                    double azOffsetDeg, double elOffsetDeg);
 
-    // The calculation for a satellite at `satLongWest` (the text of its position box).
-    // Valid until the next calculation.
-    const LookAngleTexts& Calculate(std::string_view satLongWest);
+    // The calculation for a satellite at `satLongWestText` (the text of its position
+    // box). Valid until the next calculation.
+    const LookAngleTexts& Calculate(std::string_view satLongWestText);
 
     // The furthest any calculation of the series got (Rejected before the first).
     CalculationStage Furthest() const { return furthest_; }
 
   private:
-    std::string longitude_;
-    std::string latitude_;
-    double azOffset_;
-    double elOffset_;
+    std::string longitudeText_;  // as the next calculation reads it
+    std::string latitudeText_;
+    double azOffsetDeg_;
+    double elOffsetDeg_;
     LookAngleTexts last_;
     CalculationStage furthest_ = CalculationStage::Rejected;
 };

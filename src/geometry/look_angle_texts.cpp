@@ -9,11 +9,11 @@ namespace tarvo {
 namespace {
 
 // Step 1: every position above 0. A text too large to read is no position either.
-bool PositionsValid(std::string_view satLong, std::string_view longitude,
-                    std::string_view latitude) {
+bool PositionsValid(std::string_view satLongText, std::string_view longitudeText,
+                    std::string_view latitudeText) {
     try {
-        return NumericValue(satLong) > 0 && NumericValue(longitude) > 0 &&
-               NumericValue(latitude) > 0;
+        return NumericValue(satLongText) > 0 && NumericValue(longitudeText) > 0 &&
+               NumericValue(latitudeText) > 0;
     } catch (const RunTimeFailure&) {
         return false;
     }
@@ -21,24 +21,25 @@ bool PositionsValid(std::string_view satLong, std::string_view longitude,
 
 }  // namespace
 
-LookAngleTexts CalculateLookAngleTexts(std::string_view satLongWest, std::string_view truckLongWest,
-                                       std::string_view truckLatNorth, double azOffset,
-                                       double elOffset) {
+LookAngleTexts CalculateLookAngleTexts(std::string_view satLongWestText,
+                                       std::string_view truckLongWestText,
+                                       std::string_view truckLatNorthText, double azOffsetDeg,
+                                       double elOffsetDeg) {
     LookAngleTexts out;
-    out.azimuthAdjusted = azOffset != 0;
-    out.elevationAdjusted = elOffset != 0;
-    if (!PositionsValid(satLongWest, truckLongWest, truckLatNorth)) {
+    out.azimuthAdjusted = azOffsetDeg != 0;
+    out.elevationAdjusted = elOffsetDeg != 0;
+    if (!PositionsValid(satLongWestText, truckLongWestText, truckLatNorthText)) {
         return out;
     }
     try {
         out.stage = CalculationStage::FailedConvertingLongitude;
-        out.longitude = NumberText(ConvertToDecimal(truckLongWest));
+        out.longitude = NumberText(ConvertToDecimal(truckLongWestText));
         out.stage = CalculationStage::FailedConvertingLatitude;
-        out.latitude = NumberText(ConvertToDecimal(truckLatNorth));
+        out.latitude = NumberText(ConvertToDecimal(truckLatNorthText));
         out.stage = CalculationStage::FailedBeforeAzimuth;
         const LookAngles angles =
-            ComputeLookAngles(NumericValue(satLongWest), NumericValue(out.longitude),
-                              NumericValue(out.latitude), azOffset, elOffset);
+            ComputeLookAngles(NumericValue(satLongWestText), NumericValue(out.longitude),
+                              NumericValue(out.latitude), azOffsetDeg, elOffsetDeg);
         out.azimuth = NumberText(angles.azimuth);
         out.elevation = NumberText(angles.elevation);
         out.range = NumberText(angles.range);

@@ -39,8 +39,9 @@ struct LookAngleTexts {
 //     offsets in degrees (0 = none), and written as text.
 // A run-time failure ends the calculation where it happens; `stage` tells how far it
 // got. Never throws RunTimeFailure.
-LookAngleTexts CalculateLookAngleTexts(std::string_view satLongWest, std::string_view truckLongWest,
-                                       std::string_view truckLatNorth, double azOffset,
-                                       double elOffset);
+LookAngleTexts CalculateLookAngleTexts(std::string_view satLongWestText,
+                                       std::string_view truckLongWestText,
+                                       std::string_view truckLatNorthText, double azOffsetDeg,
+                                       double elOffsetDeg);
 
 }  // namespace tarvo
