@@ -183,6 +183,42 @@ TEST(SatelliteFile, FileOnDisk) {
     ExpectRow(read.table, 2, "Polar Relay", 0.5, 0);
 }
 
+// The file is read as its bytes are parsed in memory: the same rows, the same verdict
+// and the same reason, for a whole file as for damaged ones, which keep the records
+// complete before the damage.
+TEST(SatelliteFile, FileReadsAsItsBytesInMemory) {
+    struct Case {
+        std::string bytes;
+        bool ok;
+        int rows;
+    };
+    const Case cases[] = {
+        {kThreeSatellitesFile, true, 3},
+        {"\"A\",1,0\r\n\"B\",2,0\r\n\"C\",3\r\n", false, 2},  // ends inside a record
+        {"\"A\",1,0\r\n\r\n", false, 1},                      // a blank line after the last record
+        {"\"A\",1,0\r\n\"B\",2,40000\r\n", false, 1},         // a mark beyond 16 bits
+        {"", false, 0},
+    };
+    TempFolder folder;
+    const std::string name = folder.Name("same.sat");
+    for (const Case& c : cases) {
+        WriteBytes(folder.file("same.sat"), c.bytes);
+        const SatelliteFileRead fromFile = ReadSatelliteFile(name);
+        const SatelliteFileRead fromBytes = ParseSatelliteFile(c.bytes);
+        EXPECT_EQ(fromBytes.ok, c.ok) << c.bytes;
+        EXPECT_EQ(fromFile.ok, c.ok) << c.bytes;
+        EXPECT_EQ(fromFile.failure, fromBytes.failure) << c.bytes;
+        EXPECT_FALSE(fromFile.missing) << c.bytes;
+        ASSERT_EQ(fromBytes.table.SatLast() + 1, c.rows) << c.bytes;
+        ASSERT_EQ(fromFile.table.SatLast() + 1, c.rows) << c.bytes;
+        for (int row = 0; row < c.rows; ++row) {
+            EXPECT_EQ(fromFile.table.Row(row).SatName, fromBytes.table.Row(row).SatName);
+            EXPECT_EQ(fromFile.table.Row(row).SatLong, fromBytes.table.Row(row).SatLong);
+            EXPECT_EQ(fromFile.table.Row(row).SatLook, fromBytes.table.Row(row).SatLook);
+        }
+    }
+}
+
 TEST(SatelliteTable, RowsAreNumberedFromZeroAndNamesPadded) {
     SatelliteTable table;
     EXPECT_EQ(table.SatLast(), -1);
