@@ -16,6 +16,7 @@
 #include "mainwindow/frm_satellite.h"
 #include "platform/combo_box.h"
 #include "platform/text_box.h"
+#include "support/find_control.h"
 #include "support/scripted_platform.h"
 
 namespace tarvo {
@@ -27,9 +28,9 @@ struct Windows {
     frmPointing* aid = nullptr;
 
     explicit Windows(bool withAid, bool shown) {
-        form.cboSatLong->setText("97");
-        form.txtLongitude->setText("84.39");
-        form.txtLatitude->setText("33.75");
+        test::Find<ComboBox>(form, "cboSatLong")->setText("97");
+        test::Find<TextBox>(form, "txtLongitude")->setText("84.39");
+        test::Find<TextBox>(form, "txtLatitude")->setText("33.75");
         form.Calculate();
         if (withAid) {
             aid = new frmPointing(form.view(), form.aidSettings(), platform,
@@ -59,12 +60,14 @@ void Run(benchmark::State& state, bool eachPlace, bool shown) {
     Windows windows(state.range(0) != 0, shown);
     const std::vector<std::string> satellites = Numbers(60, 0.5, 100);
     const std::vector<std::string> longitudes = Numbers(70, 0.37, 100);
+    TextBox* longitude = test::Find<TextBox>(windows.form, "txtLongitude");
+    ComboBox* satLong = test::Find<ComboBox>(windows.form, "cboSatLong");
     std::size_t next = 0;
     for (auto _ : state) {
         if (eachPlace) {
-            windows.form.txtLongitude->setText(longitudes[next]);
+            longitude->setText(longitudes[next]);
         } else {
-            windows.form.cboSatLong->setText(satellites[next]);
+            satLong->setText(satellites[next]);
         }
         windows.form.Calculate();
         if (shown) {
@@ -72,7 +75,7 @@ void Run(benchmark::State& state, bool eachPlace, bool shown) {
         }
         next = (next + 1) % satellites.size();
     }
-    if (windows.form.txtAzimuth->text().empty()) {
+    if (test::Find<TextBox>(windows.form, "txtAzimuth")->text().empty()) {
         state.SkipWithError("no results");
     }
     state.SetItemsProcessed(state.iterations());

@@ -19,6 +19,7 @@
 #include "dialogs/frm_splash.h"
 #include "mainwindow/frm_satellite.h"
 #include "platform/text_box.h"
+#include "support/find_control.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -98,16 +99,16 @@ void BM_SplashButtonToCalculatedMainWindow(benchmark::State& state) {
         PaintWatch splashPainted(splash.get());
         splash->Form_Load();
         splashPainted.Wait();
-        PaintWatch results(window->txtAzimuth,
-                           [&window] { return !window->txtAzimuth->text().empty(); });
+        TextBox* azimuth = test::Find<TextBox>(*window, "txtAzimuth");
+        PaintWatch results(azimuth, [azimuth] { return !azimuth->text().empty(); });
         state.ResumeTiming();
 
         splash->cmdExit->click();
         const bool shown = results.Wait();
 
         state.PauseTiming();
-        const bool expected = shown && window->txtAzimuth->text() == "201.933" &&
-                              !splash->isVisible() && platform.messages().empty();
+        const bool expected = shown && azimuth->text() == "201.933" && !splash->isVisible() &&
+                              platform.messages().empty();
         window.reset();
         splash.reset();
         state.ResumeTiming();

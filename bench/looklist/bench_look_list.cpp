@@ -17,6 +17,8 @@
 #include "mainwindow/frm_satellite.h"
 #include "platform/qt_platform.h"
 #include "platform/text_box.h"
+#include "support/find_control.h"
+#include "support/main_window_access.h"
 #include "support/temp_folder.h"
 
 namespace tarvo {
@@ -40,10 +42,10 @@ void FillLargest(frmSatellite& form) {
         record.SatLook = 1;
         table.SetRow(row, record);
     }
-    form.state().SatelliteTable = std::move(table);
+    test::WritableState(form).SatelliteTable = std::move(table);
     form.LoadSatCombos();
-    form.txtLongitude->setText("84.39");
-    form.txtLatitude->setText("33.75");
+    test::Find<TextBox>(form, "txtLongitude")->setText("84.39");
+    test::Find<TextBox>(form, "txtLatitude")->setText("33.75");
 }
 
 void BM_DisplayLookListLargest(benchmark::State& state) {
@@ -52,7 +54,7 @@ void BM_DisplayLookListLargest(benchmark::State& state) {
     frmSatellite form(platform);
     FillLargest(form);
     for (auto _ : state) {
-        form.cmdDisplayLookList_Click();
+        test::Find<QPushButton>(form, "cmdDisplayLookList")->click();
     }
     // Title, position, blank, header, rule and one line a satellite.
     if (form.LookListWindow()->drawing().Lines().size() != 5u + 32766u) {
@@ -69,7 +71,7 @@ void BM_PrintLookListLargestToPdf(benchmark::State& state) {
     frmSatellite form(platform);
     FillLargest(form);
     for (auto _ : state) {
-        form.cmdPrintLookList_Click();
+        test::Find<QPushButton>(form, "cmdPrintLookList")->click();
     }
     const auto bytes = std::filesystem::file_size(pdf);
     state.counters["pdf_MiB"] = static_cast<double>(bytes) / (1024.0 * 1024.0);

@@ -10,8 +10,9 @@
 
 #include "mainwindow/frm_satellite.h"
 #include "platform/combo_box.h"
-#include "support/scripted_platform.h"
 #include "platform/text_box.h"
+#include "support/find_control.h"
+#include "support/scripted_platform.h"
 
 namespace tarvo {
 namespace {
@@ -20,13 +21,13 @@ namespace {
 void BM_CalculateSameInputs(benchmark::State& state) {
     ScriptedPlatform platform;
     frmSatellite form(platform);
-    form.cboSatLong->setText("101");
-    form.txtLongitude->setText("100");
-    form.txtLatitude->setText("40");
+    test::Find<ComboBox>(form, "cboSatLong")->setText("101");
+    test::Find<TextBox>(form, "txtLongitude")->setText("100");
+    test::Find<TextBox>(form, "txtLatitude")->setText("40");
     for (auto _ : state) {
         form.Calculate();
     }
-    if (form.txtAzimuth->text() != "181.556") {
+    if (test::Find<TextBox>(form, "txtAzimuth")->text() != "181.556") {
         state.SkipWithError("unexpected azimuth");
     }
     state.SetItemsProcessed(state.iterations());
@@ -37,15 +38,16 @@ BENCHMARK(BM_CalculateSameInputs);
 void BM_CalculateEachSatellite(benchmark::State& state) {
     ScriptedPlatform platform;
     frmSatellite form(platform);
-    form.txtLongitude->setText("84.39");
-    form.txtLatitude->setText("33.75");
+    test::Find<TextBox>(form, "txtLongitude")->setText("84.39");
+    test::Find<TextBox>(form, "txtLatitude")->setText("33.75");
     std::vector<std::string> satellites;
     for (int i = 0; i < 100; ++i) {
         satellites.push_back(std::to_string(60 + i * 0.5));
     }
+    ComboBox* satLong = test::Find<ComboBox>(form, "cboSatLong");
     std::size_t next = 0;
     for (auto _ : state) {
-        form.cboSatLong->setText(satellites[next]);
+        satLong->setText(satellites[next]);
         form.Calculate();
         next = (next + 1) % satellites.size();
     }
@@ -57,10 +59,12 @@ BENCHMARK(BM_CalculateEachSatellite);
 void BM_CalculateRewritingCoordinates(benchmark::State& state) {
     ScriptedPlatform platform;
     frmSatellite form(platform);
-    form.cboSatLong->setText("101");
+    test::Find<ComboBox>(form, "cboSatLong")->setText("101");
+    TextBox* longitude = test::Find<TextBox>(form, "txtLongitude");
+    TextBox* latitude = test::Find<TextBox>(form, "txtLatitude");
     for (auto _ : state) {
-        form.txtLongitude->setText("100 30");
-        form.txtLatitude->setText("40 30 15");
+        longitude->setText("100 30");
+        latitude->setText("40 30 15");
         form.Calculate();
     }
     state.SetItemsProcessed(state.iterations());

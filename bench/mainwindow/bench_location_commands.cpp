@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <filesystem>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "mainwindow/frm_satellite.h"
 #include "platform/combo_box.h"
 #include "platform/text_box.h"
+#include "support/find_control.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -24,21 +26,22 @@ void BM_AddToLocationFileOf32766(benchmark::State& state) {
     bench::WriteLargestLocationFile(file);
     ScriptedPlatform platform;
     frmSatellite form(platform);
-    form.cboSatLong->setText("101");
+    test::Find<ComboBox>(form, "cboSatLong")->setText("101");
     for (auto _ : state) {
         // Back to 32,766 records, open and listed, a new location typed.
         state.PauseTiming();
         std::filesystem::resize_file(file, 32766 * kLocationRecordSize);
         form.OpenLocationData(file);
         form.LoadLocationCombo();
-        form.cboLocations->setText("Yard by the river");
-        form.txtLatitude->setText("40");
-        form.txtLongitude->setText("100");
+        test::Find<ComboBox>(form, "cboLocations")->setText("Yard by the river");
+        test::Find<TextBox>(form, "txtLatitude")->setText("40");
+        test::Find<TextBox>(form, "txtLongitude")->setText("100");
         state.ResumeTiming();
 
-        form.mnuAddLocation_Click();
+        test::Find<QAction>(form, "mnuAddLocation")->trigger();
     }
-    if (form.state().LocCount != 32767 || form.cboLocations->count() != 32767 ||
+    if (form.state().LocCount != 32767 ||
+        test::Find<ComboBox>(form, "cboLocations")->count() != 32767 ||
         form.state().LocIndex != 32767 || !platform.messages().empty()) {
         state.SkipWithError("the location was not added as the last record");
     }

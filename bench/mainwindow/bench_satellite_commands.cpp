@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <chrono>
 #include <ctime>
 #include <string>
@@ -15,6 +16,8 @@
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
 #include "platform/text_box.h"
+#include "support/find_control.h"
+#include "support/main_window_access.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -30,31 +33,31 @@ class CatalogueWindow {
     CatalogueWindow() : form(platform) {
         SatelliteTable table = bench::LargestSatelliteTable(2024);
         table.Remove(table.SatLast());  // room for one more
-        form.state().SatelliteTable = std::move(table);
+        test::WritableState(form).SatelliteTable = std::move(table);
         form.WriteSatFile(form.state().Settings.SatFileName);
-        form.txtLongitude->setText("100");
-        form.txtLatitude->setText("40");
+        test::Find<TextBox>(form, "txtLongitude")->setText("100");
+        test::Find<TextBox>(form, "txtLatitude")->setText("40");
     }
 
     void Show(const std::string& name, const std::string& satLong) {
-        form.cboSatName->setText(name);
-        form.cboSatLong->setText(satLong);
+        test::Find<ComboBox>(form, "cboSatName")->setText(name);
+        test::Find<ComboBox>(form, "cboSatLong")->setText(satLong);
     }
 
     // The satellite of that name made current, as a choice in the list does.
     void Choose(const std::string& name) {
-        form.cboSatName->setText(name);
+        test::Find<ComboBox>(form, "cboSatName")->setText(name);
         form.GetSatLong();
     }
 
     // Runs the command; its wall time is the iteration's time, and the processor time
     // of this thread (which a machine busy with other work does not inflate) adds up
     // in `cpuSeconds`.
-    template <typename Command>
-    double Seconds(Command command) {
+    double Seconds(const char* menuItem) {
+        QAction* command = test::Find<QAction>(form, menuItem);
         const double cpuStart = ThreadCpuSeconds();
         const Clock::time_point start = Clock::now();
-        (form.*command)();
+        command->trigger();
         const double wall = std::chrono::duration<double>(Clock::now() - start).count();
         cpuSeconds += ThreadCpuSeconds() - cpuStart;
         return wall;
@@ -84,7 +87,7 @@ class CatalogueWindow {
         return platform.unscriptedCount() == 0 && platform.scriptErrors().empty() &&
                platform.pendingCount() == 0 &&
                form.state().SatelliteTable.SatLast() == catalogueRows &&
-               form.cboSatLong->count() == catalogueRows;
+               test::Find<ComboBox>(form, "cboSatLong")->count() == catalogueRows;
     }
 
     test::TempFolder folder;
@@ -98,9 +101,9 @@ void BM_AddSatellite(benchmark::State& state) {
     CatalogueWindow w;
     for (auto _ : state) {
         w.Show("Bench bird", "180");  // the middle of the arc
-        state.SetIterationTime(w.Seconds(&frmSatellite::mnuAddSatellite_Click));
+        state.SetIterationTime(w.Seconds("mnuAddSatellite"));
         w.platform.queueAnswer(MsgAnswer::Yes);
-        w.form.mnuDeleteSatellite_Click();
+        test::Find<QAction>(w.form, "mnuDeleteSatellite")->trigger();
     }
     w.Report(state);
     if (!w.Healthy(kRows)) {
@@ -112,14 +115,14 @@ BENCHMARK(BM_AddSatellite)->UseManualTime()->Unit(benchmark::kMillisecond);
 void BM_SaveSatellite(benchmark::State& state) {
     CatalogueWindow w;
     w.Show("Bench bird", "180");
-    w.form.mnuAddSatellite_Click();
+    test::Find<QAction>(w.form, "mnuAddSatellite")->trigger();
     bool east = false;
     for (auto _ : state) {
         // The satellite moves across the arc and back: the rebuild re-sorts it each time.
         east = !east;
         w.Show("Bench bird", east ? "20" : "340");
         w.platform.queueAnswer(MsgAnswer::Yes);
-        state.SetIterationTime(w.Seconds(&frmSatellite::mnuSaveSatellite_Click));
+        state.SetIterationTime(w.Seconds("mnuSaveSatellite"));
     }
     w.Report(state);
     if (!w.Healthy(kRows + 1)) {
@@ -132,10 +135,10 @@ void BM_DeleteSatellite(benchmark::State& state) {
     CatalogueWindow w;
     for (auto _ : state) {
         w.Show("Bench bird", "180");
-        w.form.mnuAddSatellite_Click();
+        test::Find<QAction>(w.form, "mnuAddSatellite")->trigger();
         w.Choose("Bench bird");
         w.platform.queueAnswer(MsgAnswer::Yes);
-        state.SetIterationTime(w.Seconds(&frmSatellite::mnuDeleteSatellite_Click));
+        state.SetIterationTime(w.Seconds("mnuDeleteSatellite"));
     }
     w.Report(state);
     if (!w.Healthy(kRows)) {

@@ -11,6 +11,8 @@
 #include "largest_catalogues.h"
 #include "mainwindow/frm_satellite.h"
 #include "platform/combo_box.h"
+#include "support/find_control.h"
+#include "support/main_window_access.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -33,12 +35,13 @@ void ReadLargestSatelliteFile(benchmark::State& state, std::int16_t sortAlpha) {
     const std::string& file = LargestSatelliteFile();
     ScriptedPlatform platform;
     frmSatellite form(platform);
-    form.state().Settings.SortAlpha = sortAlpha;
+    test::WritableState(form).Settings.SortAlpha = sortAlpha;
     for (auto _ : state) {
         form.ReadSatFile(file);
     }
     if (!platform.messages().empty() || form.state().SatelliteTable.SatLast() != 32766 ||
-        form.cboSatLong->count() != 32766 || form.cboSatName->count() != 32766) {
+        test::Find<ComboBox>(form, "cboSatLong")->count() != 32766 ||
+        test::Find<ComboBox>(form, "cboSatName")->count() != 32766) {
         state.SkipWithError("the file did not load whole");
     }
     state.SetItemsProcessed(state.iterations() * SatelliteTable::kMaxRows);

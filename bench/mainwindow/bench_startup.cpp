@@ -12,8 +12,9 @@
 #include "catalogue/settings_file.h"
 #include "largest_catalogues.h"
 #include "mainwindow/frm_satellite.h"
-#include "support/scripted_platform.h"
 #include "platform/text_box.h"
+#include "support/find_control.h"
+#include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
 namespace tarvo {
@@ -51,7 +52,7 @@ void BM_FormLoadLargestFiles(benchmark::State& state) {
         form->Form_Load();
         benchmark::DoNotOptimize(form.get());
         state.PauseTiming();
-        const bool expected = form->txtAzimuth->text() == "181.556" &&
+        const bool expected = test::Find<TextBox>(*form, "txtAzimuth")->text() == "181.556" &&
                               form->state().LocCount == kLargest && platform.messages().empty();
         form.reset();
         state.ResumeTiming();

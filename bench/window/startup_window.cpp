@@ -24,6 +24,7 @@
 #include "platform/handler.h"
 #include "platform/qt_platform.h"
 #include "platform/text_box.h"
+#include "support/find_control.h"
 
 namespace {
 
@@ -67,17 +68,18 @@ int main(int argc, char* argv[]) {
     tarvo::bench::PaintWatch firstPaint(
         clock, [] { return true; }, [&firstPaintMs](double ms) { firstPaintMs = ms; });
     window.centralWidget()->installEventFilter(&firstPaint);
+    tarvo::TextBox* azimuth = tarvo::test::Find<tarvo::TextBox>(window, "txtAzimuth");
     tarvo::bench::PaintWatch results(
-        clock, [&window] { return !window.txtAzimuth->text().empty(); },
-        [&firstPaintMs, &window](double ms) {
+        clock, [azimuth] { return !azimuth->text().empty(); },
+        [&firstPaintMs, azimuth](double ms) {
             std::printf("program_first_paint_ms %.1f\n", firstPaintMs);
             std::printf("program_results_ms %.1f\n", ms);
             std::printf("program_peak_kib %ld\n", tarvo::bench::PeakResidentKiB());
-            std::printf("program_azimuth %s\n", window.txtAzimuth->text().c_str());
+            std::printf("program_azimuth %s\n", azimuth->text().c_str());
             std::fflush(stdout);
             QCoreApplication::exit(0);
         });
-    window.txtAzimuth->installEventFilter(&results);
+    azimuth->installEventFilter(&results);
 
     tarvo::EventBoundary::Run([&window] { window.Form_Load(); });
     return QApplication::exec();

@@ -42,6 +42,10 @@ struct RowPassStart;
 enum class CalculationStage;
 class TextMeasure;
 
+namespace test {
+struct MainWindowAccess;
+}
+
 // The program's working window: the truck position, the chosen satellite, the three
 // results and the menus. It owns MainWindowState; every operation of the program is a
 // method of this window or a handler of one of its controls.
@@ -329,6 +333,9 @@ class frmSatellite : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The tests' door to the state (tests/support), for what the controls cannot set.
+    friend struct test::MainWindowAccess;
+
     void BuildLayout();  // frm_satellite_layout.cpp
     void BuildSatelliteFrame(QWidget* client);
     void BuildCoordinatesFrame(QWidget* client);

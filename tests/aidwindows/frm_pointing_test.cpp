@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -54,7 +55,7 @@ TEST_F(PointingWindowTest, FollowsEveryCalculationAndEmptiesWithTheMainWindow) {
     OpenAid();
 
     // Another satellite chosen in the list.
-    Choose(form->cboSatName, "Telstar 19 VANTAGE");
+    Choose(test::Find<ComboBox>(*form, "cboSatName"), "Telstar 19 VANTAGE");
     EXPECT_EQ(Shown(aid->txtSatellite), "Telstar 19 VANTAGE (63W)");
     EXPECT_EQ(Shown(aid->txtAzimuth), "144.815");  // east of the truck: south-east
     EXPECT_EQ(Shown(aid->txtElevation), "44.542");
@@ -62,40 +63,40 @@ TEST_F(PointingWindowTest, FollowsEveryCalculationAndEmptiesWithTheMainWindow) {
               " counter-clockwise");
 
     // A position typed by hand and calculated: the worked examples a degree either side.
-    form->cboSatName->setText("");
+    test::Find<ComboBox>(*form, "cboSatName")->setText("");
     Enter("101", "100", "40");
-    form->cmdCalculate->click();
+    test::Find<QPushButton>(*form, "cmdCalculate")->click();
     EXPECT_EQ(Shown(aid->txtSatellite), "101W");  // no name in the list's box
     EXPECT_EQ(Shown(aid->txtPosition), "100W    40N");
     EXPECT_EQ(Shown(aid->txtAzimuth), "181.556");
     EXPECT_EQ(Shown(aid->txtRangeKm), "37501.9");  // 20249.4 x 1.852 = 37501.89
     EXPECT_EQ(Shown(aid->txtFeedSkew), "1.2 clockwise");
-    form->cboSatLong->setText("99");
-    form->cmdCalculate->click();
+    test::Find<ComboBox>(*form, "cboSatLong")->setText("99");
+    test::Find<QPushButton>(*form, "cmdCalculate")->click();
     EXPECT_EQ(Shown(aid->txtFeedSkew), "1.2 counter-clockwise");
-    form->cboSatLong->setText("100");
-    form->cmdCalculate->click();
+    test::Find<ComboBox>(*form, "cboSatLong")->setText("100");
+    test::Find<QPushButton>(*form, "cmdCalculate")->click();
     EXPECT_EQ(Shown(aid->txtFeedSkew), "0.0");
 
     // A position the main window cannot calculate: every figure goes, as there.
-    form->txtLatitude->setText("");
-    form->cmdCalculate->click();
-    ASSERT_EQ(form->txtAzimuth->text(), "");
+    test::Find<TextBox>(*form, "txtLatitude")->setText("");
+    test::Find<QPushButton>(*form, "cmdCalculate")->click();
+    ASSERT_EQ(test::Find<TextBox>(*form, "txtAzimuth")->text(), "");
     for (const ValueBox* box : aid->findChildren<ValueBox*>()) {
         EXPECT_EQ(Shown(box), "") << box->objectName().toStdString();
     }
     EXPECT_EQ(aid->lblDeclinationSource->text(), "");
 
     // And it comes back with the next calculation.
-    Choose(form->cboLocations, "Atlanta, GA");
+    Choose(test::Find<ComboBox>(*form, "cboLocations"), "Atlanta, GA");
     EXPECT_EQ(Shown(aid->txtPosition), "84.39W    33.75N");
     EXPECT_EQ(Shown(aid->txtSatellite), "100W");
 }
 
 TEST_F(PointingWindowTest, CaptionsWithTheOffsetsAndACompassWithout) {
     StartOnSamples();
-    form->state().Settings.AzOffset = 2.5;
-    form->state().Settings.ElOffset = -1;
+    test::WritableState(*form).Settings.AzOffset = 2.5;
+    test::WritableState(*form).Settings.ElOffset = -1;
     OpenAid();
     Enter("101", "100", "40");
     form->Calculate();
@@ -107,8 +108,8 @@ TEST_F(PointingWindowTest, CaptionsWithTheOffsetsAndACompassWithout) {
     EXPECT_NEAR(NumericValue(Shown(aid->txtMagneticAzimuth)), 181.556 - DeclinationAt(40, 100),
                 0.05);
 
-    form->state().Settings.AzOffset = 0;
-    form->state().Settings.ElOffset = 0;
+    test::WritableState(*form).Settings.AzOffset = 0;
+    test::WritableState(*form).Settings.ElOffset = 0;
     form->Calculate();
     EXPECT_EQ(aid->lblAzimuth->caption(), "Azimuth:");
     EXPECT_EQ(aid->lblElevation->caption(), "Elevation:");
@@ -137,19 +138,19 @@ TEST_F(PointingWindowTest, AMissingModelIsToldWhereTheDeclinationWouldBe) {
 
 TEST_F(PointingWindowTest, OneModelessWindowFromTheMenu) {
     StartOnSamples();
-    form->mnuPointingAid->trigger();
+    test::Find<QAction>(*form, "mnuPointingAid")->trigger();
     frmPointing* first = form->PointingWindow();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isWindow());
     EXPECT_TRUE(first->isVisible());
     EXPECT_FALSE(first->isModal());
-    form->mnuPointingAid->trigger();
+    test::Find<QAction>(*form, "mnuPointingAid")->trigger();
     EXPECT_EQ(form->PointingWindow(), first);
     EXPECT_EQ(form->findChildren<frmPointing*>().size(), 1);
     first->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(form->PointingWindow(), nullptr);
-    form->mnuPointingAid->trigger();
+    test::Find<QAction>(*form, "mnuPointingAid")->trigger();
     EXPECT_NE(form->PointingWindow(), nullptr);
 }
 
@@ -185,7 +186,7 @@ TEST_F(PointingWindowTest, AScreenReaderReadsEachFigureByItsLabel) {
     EXPECT_EQ(aid->txtFeedSkew->accessibleDescription(), "seen from behind the dish");
 
     // The caption a screen reader says follows the main window's.
-    form->state().Settings.AzOffset = 1;
+    test::WritableState(*form).Settings.AzOffset = 1;
     form->Calculate();
     EXPECT_EQ(QAccessible::queryAccessibleInterface(aid->txtAzimuth)->text(QAccessible::Name),
               "Adjusted Azimuth:");

@@ -8,6 +8,7 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QListView>
@@ -43,7 +44,7 @@ std::vector<std::string> Lines(const QString& text) {
 class SkyViewTest : public PointingTest {
   protected:
     frmSkyView* OpenView() {
-        form->mnuSkyView->trigger();
+        test::Find<QAction>(*form, "mnuSkyView")->trigger();
         frmSkyView* view = form->SkyViewWindow();
         QApplication::processEvents();  // laid out at its size
         return view;
@@ -141,7 +142,7 @@ TEST_F(SkyViewTest, AMaskSavedFromTheViewIsDrawnAtOnceAndKept) {
     // A position typed by hand belongs to no location: no mask to edit, and the crew is
     // told why.
     Enter("97", "100", "40");
-    form->cmdCalculate->click();
+    test::Find<QPushButton>(*form, "cmdCalculate")->click();
     EXPECT_EQ(view->lblPlace->text(), "From 100 W, 40 N, flat horizon, 23 satellites.");
     horizon->close();
     const std::size_t told = platform.messages().size();
@@ -174,7 +175,9 @@ TEST_F(SkyViewTest, ASatelliteChosenInTheViewReachesTheMainWindow) {
     frmSkyView* view = OpenView();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        (c.alphabetical ? form->optAlpha : form->optArc)->userClick();
+        (c.alphabetical ? test::Find<OptionButton>(*form, "optAlpha")
+                        : test::Find<OptionButton>(*form, "optArc"))
+            ->userClick();
         const auto& satellites = view->Scene().satellites;
         const auto it = std::find_if(satellites.begin(), satellites.end(),
                                      [&](const SkySatellite& s) { return s.name == c.name; });
@@ -203,11 +206,11 @@ TEST_F(SkyViewTest, ASatelliteChosenInTheViewReachesTheMainWindow) {
                 QTest::keyClick(view->lstSatellites, Qt::Key_Return);
                 break;
         }
-        EXPECT_EQ(form->cboSatName->text(), c.name);
-        EXPECT_EQ(form->cboSatLong->text(), c.slot);
-        EXPECT_EQ(form->txtAzimuth->text(), c.azimuth);
-        EXPECT_EQ(form->txtElevation->text(), c.elevation);
-        EXPECT_EQ(form->chkLookList->value(), c.lookList);
+        EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), c.name);
+        EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), c.slot);
+        EXPECT_EQ(test::Find<TextBox>(*form, "txtAzimuth")->text(), c.azimuth);
+        EXPECT_EQ(test::Find<TextBox>(*form, "txtElevation")->text(), c.elevation);
+        EXPECT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(), c.lookList);
         // The view follows: the satellite chosen is the one shown, and still picked.
         EXPECT_TRUE(view->Scene().satellites[static_cast<std::size_t>(index)].shown);
         EXPECT_EQ(view->lblPicked->text().left(static_cast<int>(std::strlen(c.name)) + 1),
@@ -238,31 +241,32 @@ TEST_F(SkyViewTest, ADefaultOutsideTheCatalogueIsShownAsAtStartUp) {
               "Home bird: azimuth 209.0, elevation 46.7, clear by 46.7, "
               "shown in the main window");
     const int index = static_cast<int>(home - satellites.begin());
-    form->cboSatName->choose(0);  // another satellite first: a new scene, in the same order
-    ASSERT_NE(TrimSpaces(form->cboSatName->text()), "Home bird");
+    test::Find<ComboBox>(*form, "cboSatName")
+        ->choose(0);  // another satellite first: a new scene, in the same order
+    ASSERT_NE(TrimSpaces(test::Find<ComboBox>(*form, "cboSatName")->text()), "Home bird");
     view->ChooseSatellite(index);
-    EXPECT_EQ(TrimSpaces(form->cboSatName->text()), "Home bird");
-    EXPECT_EQ(form->cboSatLong->text(), "101.5");
-    EXPECT_EQ(form->txtAzimuth->text(), "208.99");
-    EXPECT_EQ(form->txtElevation->text(), "46.665");
-    EXPECT_EQ(form->chkLookList->value(), 0);
+    EXPECT_EQ(TrimSpaces(test::Find<ComboBox>(*form, "cboSatName")->text()), "Home bird");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "101.5");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtAzimuth")->text(), "208.99");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtElevation")->text(), "46.665");
+    EXPECT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(), 0);
 }
 
 TEST_F(SkyViewTest, OneModelessWindowFromTheMenu) {
     StartOnSamples();
-    form->mnuSkyView->trigger();
+    test::Find<QAction>(*form, "mnuSkyView")->trigger();
     frmSkyView* first = form->SkyViewWindow();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isWindow());
     EXPECT_TRUE(first->isVisible());
     EXPECT_FALSE(first->isModal());
-    form->mnuSkyView->trigger();
+    test::Find<QAction>(*form, "mnuSkyView")->trigger();
     EXPECT_EQ(form->SkyViewWindow(), first);
     EXPECT_EQ(form->findChildren<frmSkyView*>().size(), 1);
     QTest::keyClick(first, Qt::Key_Escape);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(form->SkyViewWindow(), nullptr);
-    form->mnuSkyView->trigger();
+    test::Find<QAction>(*form, "mnuSkyView")->trigger();
     EXPECT_NE(form->SkyViewWindow(), nullptr);
 }
 

@@ -37,7 +37,7 @@ class HorizonLineTest : public PointingTest {
     // it, as the crew does from the sky view.
     void SaveAtlantaMask() {
         frmHorizon horizon(form->aidSettings(), platform, "SNG Tarvo", "\n\r");
-        horizon.Edit(form->cboLocations->text());
+        horizon.Edit(test::Find<ComboBox>(*form, "cboLocations")->text());
         ASSERT_EQ(horizon.LocationName(), "Atlanta, GA");
         for (const auto& [azimuth, elevation] : {std::pair{"90", "0"}, std::pair{"200", "55"}}) {
             horizon.cmdAdd->click();
@@ -66,15 +66,15 @@ TEST_F(HorizonLineTest, TheAidFollowsAMaskSavedWhileItIsOpen) {
     SaveAtlantaMask();  // no calculation in between
     EXPECT_EQ(Shown(aid->txtHorizon), "blocked by 6.1");
 
-    Choose(form->cboSatName, "Telstar 19 VANTAGE");
+    Choose(test::Find<ComboBox>(*form, "cboSatName"), "Telstar 19 VANTAGE");
     EXPECT_EQ(Shown(aid->txtHorizon), "clear by 17.1");
 
     // The mask is the location's: Chicago (87.6298 W, 41.8781 N) has none, and Galaxy 19
     // stands at azimuth 193.885, elevation 40.689 there.
-    Choose(form->cboSatName, "Galaxy 19");
-    Choose(form->cboLocations, "Chicago, IL");
+    Choose(test::Find<ComboBox>(*form, "cboSatName"), "Galaxy 19");
+    Choose(test::Find<ComboBox>(*form, "cboLocations"), "Chicago, IL");
     EXPECT_EQ(Shown(aid->txtHorizon), "clear by 40.7");
-    Choose(form->cboLocations, "Atlanta, GA");
+    Choose(test::Find<ComboBox>(*form, "cboLocations"), "Atlanta, GA");
     EXPECT_EQ(Shown(aid->txtHorizon), "blocked by 6.1");
 
     // Kept in pointing.ini: an aid on the file read anew shows the same.
@@ -89,8 +89,8 @@ TEST_F(HorizonLineTest, TheAidFollowsAMaskSavedWhileItIsOpen) {
 TEST_F(HorizonLineTest, TheOffsetsLeaveTheHorizonAsItIs) {
     StartOnSamples();
     SaveAtlantaMask();
-    form->state().Settings.AzOffset = 10;
-    form->state().Settings.ElOffset = -5;
+    test::WritableState(*form).Settings.AzOffset = 10;
+    test::WritableState(*form).Settings.ElOffset = -5;
     form->Calculate();
     OpenAid();
     EXPECT_EQ(Shown(aid->txtElevation), "43.479");  // 48.479 - 5

@@ -69,10 +69,12 @@ TEST_F(PointingSheetTest, OneLinePerLookListSatelliteUnderThePlaceAndTheDate) {
 
     // Each range is the main window's for that satellite.
     for (std::size_t i = 0; i < sheet.rows.size(); ++i) {
-        form->cboSatLong->setText(
-            std::string(kLookList[i].slot).substr(0, std::string(kLookList[i].slot).size() - 1));
+        test::Find<ComboBox>(*form, "cboSatLong")
+            ->setText(std::string(kLookList[i].slot)
+                          .substr(0, std::string(kLookList[i].slot).size() - 1));
         form->Calculate();
-        EXPECT_EQ(sheet.rows[i][7], form->txtRange->text()) << kLookList[i].name;
+        EXPECT_EQ(sheet.rows[i][7], test::Find<TextBox>(*form, "txtRange")->text())
+            << kLookList[i].name;
     }
 }
 
@@ -92,8 +94,8 @@ TEST_F(PointingSheetTest, AsTextTabSeparated) {
 
 TEST_F(PointingSheetTest, OffsetsAndTheModelsYearsShowInTheHeadings) {
     StartOnSamples();
-    form->state().Settings.AzOffset = 2.5;
-    form->state().Settings.ElOffset = -1;
+    test::WritableState(*form).Settings.AzOffset = 2.5;
+    test::WritableState(*form).Settings.ElOffset = -1;
     OpenAid(CalendarDate{2031, 3, 1});
     const PointingSheet sheet = aid->Sheet();
     EXPECT_EQ(sheet.heading[1], "84.39W    33.75N    2031-03-01");
@@ -107,7 +109,7 @@ TEST_F(PointingSheetTest, OffsetsAndTheModelsYearsShowInTheHeadings) {
 
 TEST_F(PointingSheetTest, NoPlaceNoFigures) {
     StartOnSamples();
-    form->txtLatitude->setText("");
+    test::Find<TextBox>(*form, "txtLatitude")->setText("");
     form->Calculate();
     OpenAid();
     const PointingSheet sheet = aid->Sheet();

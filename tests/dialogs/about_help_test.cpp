@@ -29,20 +29,20 @@ TEST_F(HelpTest, HelpFilesStartsTheViewerOnTarvoHlpOfTheStartUpFolder) {
     };
     for (const Case& c : cases) {
         platform.clearRecords();
-        form->state().StartDir = c.startDir;
-        form->mnuCallHelp->trigger();
+        test::WritableState(*form).StartDir = c.startDir;
+        test::Find<QAction>(*form, "mnuCallHelp")->trigger();
         EXPECT_THAT(platform.helpFiles(), ::testing::ElementsAre(c.helpFile));
         EXPECT_THAT(platform.messages(), ::testing::IsEmpty());
     }
 }
 
 TEST_F(HelpTest, WhatKeepsTheViewerFromOpeningIsReportedAndTheProgramGoesOn) {
-    form->state().StartDir = "/home/crew/sng";
+    test::WritableState(*form).StartDir = "/home/crew/sng";
     for (const char* reason : {"Cannot find the help file /home/crew/sng/tarvo.hlp",
                                "Cannot find the help viewer /opt/sng/sng-tarvo-help"}) {
         platform.clearRecords();
         platform.setHelpViewerFailure(reason);
-        form->mnuCallHelp->trigger();
+        test::Find<QAction>(*form, "mnuCallHelp")->trigger();
         ASSERT_EQ(platform.messages().size(), 1u);
         const ScriptedPlatform::Message& m = platform.lastMessage();
         EXPECT_EQ(m.text, reason);
@@ -53,7 +53,7 @@ TEST_F(HelpTest, WhatKeepsTheViewerFromOpeningIsReportedAndTheProgramGoesOn) {
     // The next try, with the piece in place, opens the viewer.
     platform.clearRecords();
     platform.setHelpViewerFailure("");
-    form->mnuCallHelp->trigger();
+    test::Find<QAction>(*form, "mnuCallHelp")->trigger();
     EXPECT_EQ(platform.helpFiles().size(), 1u);
     EXPECT_THAT(platform.messages(), ::testing::IsEmpty());
 }
@@ -62,14 +62,14 @@ using AboutTest = FormTest;
 
 TEST_F(AboutTest, OneAboutBoxBroughtToTheFrontAndGoneWhenClosed) {
     form->show();
-    form->mnuAbout->trigger();
+    test::Find<QAction>(*form, "mnuAbout")->trigger();
     QList<frmAbout*> open = OpenWindows<frmAbout>(form.get());
     ASSERT_EQ(open.size(), 1);
     frmAbout* about = open.front();
     EXPECT_TRUE(form->isEnabled());  // not modal: the main window stays usable
 
     about->showMinimized();
-    form->mnuAbout->trigger();
+    test::Find<QAction>(*form, "mnuAbout")->trigger();
     open = OpenWindows<frmAbout>(form.get());
     ASSERT_EQ(open.size(), 1);
     EXPECT_EQ(open.front(), about);
@@ -77,7 +77,7 @@ TEST_F(AboutTest, OneAboutBoxBroughtToTheFrontAndGoneWhenClosed) {
 
     about->cmdClose->click();
     EXPECT_THAT(OpenWindows<frmAbout>(form.get()), ::testing::IsEmpty());
-    form->mnuAbout->trigger();
+    test::Find<QAction>(*form, "mnuAbout")->trigger();
     EXPECT_EQ(OpenWindows<frmAbout>(form.get()).size(), 1);
 }
 

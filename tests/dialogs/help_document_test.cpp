@@ -99,8 +99,8 @@ TEST_F(FormTest, TheHelpDocumentNamesEveryCommandAndBox) {
     Settings settings;
     auto* pref = new frmPref(
         settings, [] { return true; }, platform, "SNG Tarvo", form.get());
-    form->mnuPointingAid->trigger();
-    form->mnuSkyView->trigger();
+    test::Find<QAction>(*form, "mnuPointingAid")->trigger();
+    test::Find<QAction>(*form, "mnuSkyView")->trigger();
     QList<QWidget*> controls = pref->findChildren<QWidget*>();
     controls += form->PointingWindow()->findChildren<QWidget*>();
     controls += form->SkyViewWindow()->findChildren<QWidget*>();
@@ -125,21 +125,21 @@ TEST_F(FormTest, TheGuidesWorkedExampleHoldsOnTheSampleData) {
         std::filesystem::copy_file(std::filesystem::path(TARVO_SAMPLES) / name, folder.file(name));
     }
     form->Form_Load();
-    EXPECT_EQ(form->cboLocations->text().substr(0, 11), "Atlanta, GA");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text().substr(0, 11), "Atlanta, GA");
     EXPECT_EQ(Shown(), (Results{"201.933", "48.479", "20072.5"}));
 
     // The same position in degrees, minutes and seconds.
-    form->txtLongitude->setText("84 23 24");
-    form->txtLatitude->setText("33 45");
-    form->cmdCalculate->click();
-    EXPECT_EQ(form->txtLongitude->text(), "84.39");
-    EXPECT_EQ(form->txtLatitude->text(), "33.75");
+    test::Find<TextBox>(*form, "txtLongitude")->setText("84 23 24");
+    test::Find<TextBox>(*form, "txtLatitude")->setText("33 45");
+    test::Find<QPushButton>(*form, "cmdCalculate")->click();
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "84.39");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "33.75");
     EXPECT_EQ(Shown(), (Results{"201.933", "48.479", "20072.5"}));
 
     auto choose = [this](const std::string& name) {
-        for (int i = 0; i < form->cboSatName->count(); ++i) {
-            if (form->cboSatName->itemText(i) == name) {
-                form->cboSatName->choose(i);
+        for (int i = 0; i < test::Find<ComboBox>(*form, "cboSatName")->count(); ++i) {
+            if (test::Find<ComboBox>(*form, "cboSatName")->itemText(i) == name) {
+                test::Find<ComboBox>(*form, "cboSatName")->choose(i);
                 return;
             }
         }
@@ -152,8 +152,8 @@ TEST_F(FormTest, TheGuidesWorkedExampleHoldsOnTheSampleData) {
     choose("Anik F2");
     EXPECT_EQ(Shown(), (Results{"222.166", "41.455", "20339"}));
 
-    form->state().Settings.ElOffset = -1;
-    form->state().Settings.AzOffset = 2.5;
+    test::WritableState(*form).Settings.ElOffset = -1;
+    test::WritableState(*form).Settings.AzOffset = 2.5;
     choose("Galaxy 19");
     EXPECT_EQ(Shown(), (Results{"204.433", "47.479", "20072.5"}));
 }

@@ -27,7 +27,7 @@ namespace {
 class PreferencesTest : public FormTest {
   protected:
     frmPref* Open() {
-        form->mnuPreferences->trigger();
+        test::Find<QAction>(*form, "mnuPreferences")->trigger();
         const QList<frmPref*> open = OpenWindows<frmPref>(form.get());
         return open.size() == 1 ? open.front() : nullptr;
     }
@@ -41,7 +41,7 @@ class PreferencesTest : public FormTest {
 
     std::string SettingsFile() const { return ReadBytes(folder.file("tarvo.ini")); }
 
-    Settings& settings() { return form->state().Settings; }
+    Settings& settings() { return test::WritableState(*form).Settings; }
 };
 
 TEST_F(PreferencesTest, OpensFilledFromTheSettingsWithTheSampleInTheStoredFont) {
@@ -170,7 +170,7 @@ TEST_F(PreferencesTest, SaveStoresRoundedPrinterValuesUnroundedOffsetsAndRewrite
     // The next calculation adds the offsets: 181.556 + 2.5 and 43.712 - 1; a rounded
     // azimuth offset of 2 would give 183.556.
     EXPECT_EQ(CalculateFor("101", "100", "40"), (Results{"184.056", "42.712", "20249.4"}));
-    EXPECT_EQ(form->lblAzimuth->caption(), "Adjusted Azimuth:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblAzimuth")->caption(), "Adjusted Azimuth:");
 }
 
 TEST_F(PreferencesTest, SixPointsAreSavedAndFivePointNineRefused) {
@@ -354,7 +354,7 @@ TEST_F(PreferencesTest, ARefusedSaveLeavesNothingForALaterRewrite) {
     EXPECT_EQ(platform.lastMessage().text, "Top margin cannot be a negative number!");
     pref->cmdExit->click();
 
-    form->optArc->userClick();
+    test::Find<OptionButton>(*form, "optArc")->userClick();
     const std::optional<Settings> onDisk = ReadSettingsFile(folder.file("tarvo.ini").string());
     ASSERT_TRUE(onDisk.has_value());
     EXPECT_EQ(onDisk->SortAlpha, 0);

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include <QAction>
 #include <QPushButton>
 
 #include "catalogue/location_file.h"
@@ -29,6 +30,7 @@
 #include "platform/combo_box.h"
 #include "platform/qt_platform.h"
 #include "platform/text_box.h"
+#include "support/find_control.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -254,38 +256,39 @@ class FaultedWindow {
         frmSatellite& form = *form_;
         switch (case_.target) {
             case Target::Settings:
-                form.cboLocations->setText("Harbour");
-                form.txtLatitude->setText("51.5");
-                form.txtLongitude->setText("3.25");
-                form.mnuLocationDefault->trigger();
+                test::Find<ComboBox>(form, "cboLocations")->setText("Harbour");
+                test::Find<TextBox>(form, "txtLatitude")->setText("51.5");
+                test::Find<TextBox>(form, "txtLongitude")->setText("3.25");
+                test::Find<QAction>(form, "mnuLocationDefault")->trigger();
                 break;
             case Target::Satellites:
-                form.cboSatName->setText(attempt == 0 ? "Fault Bird" : "Later Bird");
-                form.cboSatLong->setText("45.5");
-                form.mnuAddSatellite->trigger();
+                test::Find<ComboBox>(form, "cboSatName")
+                    ->setText(attempt == 0 ? "Fault Bird" : "Later Bird");
+                test::Find<ComboBox>(form, "cboSatLong")->setText("45.5");
+                test::Find<QAction>(form, "mnuAddSatellite")->trigger();
                 break;
             case Target::Locations:
                 if (case_.fault == Fault::FolderInItsPlace) {
                     platform_.queueFile(Name());
-                    form.mnuNewLocFile->trigger();
+                    test::Find<QAction>(form, "mnuNewLocFile")->trigger();
                     break;
                 }
-                form.cboLocations->setText("Harbour");
-                form.txtLatitude->setText("51.5");
-                form.txtLongitude->setText("3.25");
-                form.mnuAddLocation->trigger();
+                test::Find<ComboBox>(form, "cboLocations")->setText("Harbour");
+                test::Find<TextBox>(form, "txtLatitude")->setText("51.5");
+                test::Find<TextBox>(form, "txtLongitude")->setText("3.25");
+                test::Find<QAction>(form, "mnuAddLocation")->trigger();
                 break;
             case Target::SatelliteCopy:
                 platform_.queueFile(Name());
-                form.mnuSaveSatFileAs->trigger();
+                test::Find<QAction>(form, "mnuSaveSatFileAs")->trigger();
                 break;
             case Target::LocationCopy:
                 platform_.queueFile(Name());
-                form.mnuSaveLocFileAs->trigger();
+                test::Find<QAction>(form, "mnuSaveLocFileAs")->trigger();
                 break;
             case Target::LookListPdf:
                 platform_.queueFile(Name());
-                form.cmdPrintLookList->click();
+                test::Find<QPushButton>(form, "cmdPrintLookList")->click();
                 break;
         }
     }

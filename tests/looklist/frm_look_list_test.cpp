@@ -31,7 +31,7 @@ const char* const kSampleLines =
 
 TEST_F(LookListWindowTest, AnOrdinaryWhiteWindowBesideTheMainWindow) {
     StartOnSamples();
-    form->cmdDisplayLookList->click();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
     frmLookList* window = form->LookListWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isWindow());
@@ -45,7 +45,7 @@ TEST_F(LookListWindowTest, AnOrdinaryWhiteWindowBesideTheMainWindow) {
 
 TEST_F(LookListWindowTest, ScreenReaderReadsTheLinesInOrder) {
     StartOnSamples();
-    form->cmdDisplayLookList->click();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
     QAccessibleInterface* accessible =
         QAccessible::queryAccessibleInterface(form->LookListWindow());
     ASSERT_NE(accessible, nullptr);
@@ -59,16 +59,17 @@ TEST_F(LookListWindowTest, ScreenReaderReadsTheLinesInOrder) {
 
 TEST_F(LookListWindowTest, CtrlCCopiesTheListAsTabSeparatedText) {
     StartOnSamples();
-    form->cmdDisplayLookList->click();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(form->LookListWindow(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), kSampleLines);
 
     // The copy follows the drawing: after a new display with another mark set, the new
     // list is copied.
-    form->cboSatName->choose(EntryIndex(form->cboSatName, "Anik F2"));
-    form->chkLookList->userClick();
-    form->cmdDisplayLookList->click();
+    test::Find<ComboBox>(*form, "cboSatName")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "Anik F2"));
+    test::Find<CheckBox>(*form, "chkLookList")->userClick();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
     QTest::keyClick(form->LookListWindow(), Qt::Key_C, Qt::ControlModifier);
     const QString copied = QGuiApplication::clipboard()->text();
     EXPECT_FALSE(copied.contains("Anik F2"));

@@ -30,7 +30,7 @@ using LookListDisplayTest = LookListTest;
 
 TEST_F(LookListDisplayTest, SampleCatalogueLineByLine) {
     StartOnSamples();
-    form->cmdDisplayLookList->click();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
     ASSERT_NE(form->LookListWindow(), nullptr);
 
     // Title "Atlanta, GA": 10 x 168 + 84 = 1764 wide, at 6855 / 2 - 882.
@@ -58,8 +58,8 @@ TEST_F(LookListDisplayTest, SampleCatalogueLineByLine) {
     EXPECT_EQ(form->state().NumColWidth, 1440);
 
     // The main window shows Galaxy 19 again, found by name and recalculated.
-    EXPECT_EQ(form->cboSatName->text(), "Galaxy 19");
-    EXPECT_EQ(form->cboSatLong->text(), "97");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "Galaxy 19");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "97");
     EXPECT_EQ(Shown(), (Results{"201.933", "48.479", "20072.5"}));
     EXPECT_EQ(form->state().Updating, 0);
     EXPECT_TRUE(platform.messages().empty());
@@ -67,8 +67,8 @@ TEST_F(LookListDisplayTest, SampleCatalogueLineByLine) {
 
 TEST_F(LookListDisplayTest, ArcOrderFollowsTheTable) {
     StartOnSamples();
-    form->optArc->click();
-    form->cmdDisplayLookList->click();
+    test::Find<OptionButton>(*form, "optArc")->click();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
     EXPECT_EQ(RowNames(Drawn(), 0, kRow),
               (std::vector<std::string>{"Telstar 19 VANTAGE", "Galaxy 19", "SES-1",
                                         "SES-11/EchoStar 105", "Anik F2"}));
@@ -76,9 +76,9 @@ TEST_F(LookListDisplayTest, ArcOrderFollowsTheTable) {
 
 TEST_F(LookListDisplayTest, NothingMarkedDrawsTheHeadingAlone) {
     Load("none.sat", "\"Home\"\r\n101\r\n1\r\n\"Home\"\r\n101\r\n0\r\n\"Other\"\r\n80\r\n0\r\n");
-    form->state().Settings.SatFileName = "none.sat";
+    test::WritableState(*form).Settings.SatFileName = "none.sat";
     Enter("101", "100", "40");
-    form->cmdDisplayLookList->click();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
 
     // No location chosen: an empty title at the centre. "__" alone: 288.
     ASSERT_EQ(Drawn().size(), 7u);
@@ -94,14 +94,15 @@ TEST_F(LookListDisplayTest, BelowTheHorizonAndFailedRowsAreListed) {
     Load("mixed.sat",
          "\"Home\"\r\n101\r\n0\r\n\"Far West\"\r\n180\r\n1\r\n\"Home\"\r\n101\r\n1\r\n"
          "\"Nowhere\"\r\n0\r\n1\r\n");
-    form->state().Settings.SortAlpha = 0;
+    test::WritableState(*form).Settings.SortAlpha = 0;
     form->LoadSatCombos();
-    form->cboSatLong->choose(EntryIndex(form->cboSatLong, "101"));
+    test::Find<ComboBox>(*form, "cboSatLong")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatLong"), "101"));
     Enter("101", "100", "40");
     form->Calculate();
     ASSERT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
 
-    form->cmdDisplayLookList->click();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
     const std::vector<std::string> lines = form->LookListWindow()->drawing().Lines();
     ASSERT_EQ(lines.size(), 8u);
     // Longitude order: 0, 101, 180. Worked by hand: 180 W gives 263.534, -1.056.
@@ -110,14 +111,14 @@ TEST_F(LookListDisplayTest, BelowTheHorizonAndFailedRowsAreListed) {
     EXPECT_EQ(lines[7], "Far West\t263.534\t-1.056");
 
     // Home is shown again, although the last row drawn failed.
-    EXPECT_EQ(form->cboSatName->text(), "Home");
-    EXPECT_EQ(form->cboSatLong->text(), "101");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "Home");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "101");
     EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
 }
 
 TEST_F(LookListDisplayTest, RedrawnOnlyWhenAskedAndOnlyOneWindow) {
     StartOnSamples();
-    form->cmdDisplayLookList->click();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
     frmLookList* window = form->LookListWindow();
     const std::vector<DrawnText> before = Drawn();
 
@@ -125,7 +126,7 @@ TEST_F(LookListDisplayTest, RedrawnOnlyWhenAskedAndOnlyOneWindow) {
     window->resize(window->width() + 96, window->height());
     EXPECT_EQ(Drawn(), before);
 
-    form->cmdDisplayLookList->click();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
     EXPECT_EQ(form->LookListWindow(), window);
     // 6855 + 1440 = 8295 twips: the title moves by 720, the rule grows to 56 hyphens
     // (8295 / 144 = 57.6).
@@ -136,7 +137,7 @@ TEST_F(LookListDisplayTest, RedrawnOnlyWhenAskedAndOnlyOneWindow) {
     // Minimised, the same window comes back with the list drawn anew.
     window->showMinimized();
     ASSERT_TRUE(window->isMinimized());
-    form->cmdDisplayLookList->click();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
     EXPECT_EQ(form->LookListWindow(), window);
     EXPECT_FALSE(window->isMinimized());
     EXPECT_TRUE(window->isVisible());
@@ -147,7 +148,7 @@ TEST_F(LookListDisplayTest, RedrawnOnlyWhenAskedAndOnlyOneWindow) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(form->LookListWindow(), nullptr);
     EXPECT_EQ(form->state().OutDest, nullptr);
-    form->cmdDisplayLookList->click();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
     ASSERT_NE(form->LookListWindow(), nullptr);
     EXPECT_EQ(Drawn(), before);
 }

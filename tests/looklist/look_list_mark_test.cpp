@@ -20,7 +20,7 @@ const char* const kCatalogue =
 class LookListMarkTest : public LookListTest {
   protected:
     void SetUp() override {
-        form->state().Settings.SatFileName = "marks.sat";
+        test::WritableState(*form).Settings.SatFileName = "marks.sat";
         Load("marks.sat", kCatalogue);
         ShowOrderOption();
     }
@@ -30,24 +30,25 @@ class LookListMarkTest : public LookListTest {
         return "\"" + Stored(name) + "\"\r\n" + longitude + "\r\n" + mark + "\r\n";
     }
     void Choose(const std::string& name) {
-        form->cboSatName->choose(EntryIndex(form->cboSatName, name));
+        test::Find<ComboBox>(*form, "cboSatName")
+            ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), name));
     }
 };
 
 TEST_F(LookListMarkTest, TickAndClearAreWrittenAtOnce) {
     Choose("Alpha One");
-    ASSERT_EQ(form->chkLookList->value(), 0);
-    form->chkLookList->userClick();
+    ASSERT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(), 0);
+    test::Find<CheckBox>(*form, "chkLookList")->userClick();
     EXPECT_EQ(form->state().SatelliteTable.Row(1).SatLook, 1);
     EXPECT_EQ(ReadBytes(folder.file("marks.sat")), FileRecord("Home", "101", "0") +
                                                        FileRecord("Alpha One", "90", "1") +
                                                        FileRecord("Beta", "101", "1"));
     // The fields show the satellite again after the rewrite.
-    EXPECT_EQ(form->cboSatName->text(), "Alpha One");
-    EXPECT_EQ(form->cboSatLong->text(), "90");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "Alpha One");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "90");
 
     Choose("Beta");
-    form->chkLookList->userClick();
+    test::Find<CheckBox>(*form, "chkLookList")->userClick();
     EXPECT_EQ(ReadBytes(folder.file("marks.sat")), FileRecord("Home", "101", "0") +
                                                        FileRecord("Alpha One", "90", "1") +
                                                        FileRecord("Beta", "101", "0"));
@@ -60,10 +61,10 @@ TEST_F(LookListMarkTest, ATickForASatelliteOfNoCatalogueRowIsRefused) {
     const std::string before = ReadBytes(folder.file("marks.sat"));
     Choose("Alpha One");
     // The program's own write is no click at all.
-    form->state().Updating = -1;
-    form->chkLookList->setValue(1);
-    form->chkLookList->setValue(0);
-    form->state().Updating = 0;
+    test::WritableState(*form).Updating = -1;
+    test::Find<CheckBox>(*form, "chkLookList")->setValue(1);
+    test::Find<CheckBox>(*form, "chkLookList")->setValue(0);
+    test::WritableState(*form).Updating = 0;
     EXPECT_TRUE(platform.messages().empty());
     const struct {
         const char* what;
@@ -77,11 +78,11 @@ TEST_F(LookListMarkTest, ATickForASatelliteOfNoCatalogueRowIsRefused) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         platform.clearRecords();
-        form->cboSatName->setText(c.name);
-        form->cboSatLong->setText(c.longitude);
-        ASSERT_EQ(form->chkLookList->value(), 0);
-        form->chkLookList->userClick();
-        EXPECT_EQ(form->chkLookList->value(), 0);
+        test::Find<ComboBox>(*form, "cboSatName")->setText(c.name);
+        test::Find<ComboBox>(*form, "cboSatLong")->setText(c.longitude);
+        ASSERT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(), 0);
+        test::Find<CheckBox>(*form, "chkLookList")->userClick();
+        EXPECT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(), 0);
         ASSERT_EQ(platform.messages().size(), 1u);
         EXPECT_EQ(platform.lastMessage().text,
                   "Only satellites listed in the satellite file can be on the look list.");
@@ -103,33 +104,33 @@ TEST_F(LookListMarkTest, TheTickRightAfterStartUpLandsOnTheCatalogueRow) {
                                              FileRecord("Beta", "101", "0"));
     form->Form_Load();
     ASSERT_EQ(form->state().CurSat, 0);
-    ASSERT_EQ(form->cboSatName->text(), Stored("Beta"));
-    form->chkLookList->userClick();
+    ASSERT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), Stored("Beta"));
+    test::Find<CheckBox>(*form, "chkLookList")->userClick();
 
     EXPECT_EQ(ReadBytes(folder.file("start.sat")), FileRecord("Beta", "101", "1") +
                                                        FileRecord("Alpha One", "90", "0") +
                                                        FileRecord("Beta", "101", "1"));
     EXPECT_EQ(form->state().CurSat, 2);
-    EXPECT_EQ(form->chkLookList->value(), 1);
+    EXPECT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(), 1);
     EXPECT_TRUE(platform.messages().empty());
 
     form = std::make_unique<frmSatellite>(platform);
     form->Form_Load();
-    EXPECT_EQ(form->chkLookList->value(), 1);
+    EXPECT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(), 1);
     EXPECT_EQ(form->state().SatelliteTable.Row(2).SatLook, 1);
 }
 
 TEST_F(LookListMarkTest, TickRightAfterChangingTheListOrder) {
     Choose("Alpha One");
     // "Arc" leaves the stored name with its trailing spaces in the name box.
-    form->optArc->userClick();
-    ASSERT_EQ(form->cboSatName->text(), Stored("Alpha One"));
-    form->chkLookList->userClick();
+    test::Find<OptionButton>(*form, "optArc")->userClick();
+    ASSERT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), Stored("Alpha One"));
+    test::Find<CheckBox>(*form, "chkLookList")->userClick();
     EXPECT_EQ(form->state().SatelliteTable.Row(1).SatLook, 1);
     EXPECT_EQ(ReadBytes(folder.file("marks.sat")), FileRecord("Home", "101", "0") +
                                                        FileRecord("Alpha One", "90", "1") +
                                                        FileRecord("Beta", "101", "1"));
-    EXPECT_EQ(form->cboSatName->text(), "Alpha One");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "Alpha One");
 }
 
 }  // namespace

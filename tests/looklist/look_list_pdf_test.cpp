@@ -38,7 +38,7 @@ class LookListPdfTest : public LookListTest {
         if (answer) {
             platform.queueAnswer(*answer);
         }
-        form->cmdPrintLookList->click();
+        test::Find<QPushButton>(*form, "cmdPrintLookList")->click();
     }
 };
 
@@ -135,7 +135,7 @@ TEST_F(LookListPdfTest, PrintersWithoutADefaultOfferThePrintDialog) {
     platform.setPrinter(noDefault);
 
     platform.queuePrinterChoice("Office");
-    form->cmdPrintLookList->click();
+    test::Find<QPushButton>(*form, "cmdPrintLookList")->click();
     EXPECT_EQ(platform.printDialogRequests(), 1);
     ASSERT_EQ(platform.printedDocuments().size(), 1u);
     const ScriptedPlatform::PrintedDocument& printed = platform.printedDocuments()[0];
@@ -146,7 +146,7 @@ TEST_F(LookListPdfTest, PrintersWithoutADefaultOfferThePrintDialog) {
 
     // Cancelled: nothing printed, nothing said.
     platform.queuePrinterCancel();
-    form->cmdPrintLookList->click();
+    test::Find<QPushButton>(*form, "cmdPrintLookList")->click();
     EXPECT_EQ(platform.printDialogRequests(), 2);
     EXPECT_EQ(platform.printedDocuments().size(), 1u);
     EXPECT_TRUE(platform.messages().empty());
@@ -156,7 +156,7 @@ TEST_F(LookListPdfTest, PrintersWithoutADefaultOfferThePrintDialog) {
     platform.setPrinter(noDefault);
     platform.queuePrinterChoice("Office");
     platform.queueAnswer(MsgAnswer::Ok);
-    form->cmdPrintLookList->click();
+    test::Find<QPushButton>(*form, "cmdPrintLookList")->click();
     EXPECT_EQ(platform.lastMessage().text,
               "The look list could not be printed.\n\rThe printer Office could not be started.");
     EXPECT_EQ(platform.printedDocuments().size(), 1u);

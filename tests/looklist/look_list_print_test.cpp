@@ -33,7 +33,7 @@ class LookListPrintTest : public LookListTest {
 // The page of the scripted printer is 11880 twips wide (centre 5940).
 TEST_F(LookListPrintTest, DefaultSettingsOnePage) {
     StartOnSamples();
-    form->cmdPrintLookList->click();
+    test::Find<QPushButton>(*form, "cmdPrintLookList")->click();
 
     // Title, Arial 21 bold (252 a character): 10 x 252 + 126 = 2646, at 5940 - 1323, y 400.
     // Position line, 17 bold: 12 x 204 + 4 x 102 = 2856, at 5940 - 1428, y 400 + 525.
@@ -80,16 +80,16 @@ TEST_F(LookListPrintTest, DefaultSettingsOnePage) {
     EXPECT_TRUE(platform.messages().empty());
 
     // The main window shows Galaxy 19 again, recalculated.
-    EXPECT_EQ(form->cboSatName->text(), "Galaxy 19");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "Galaxy 19");
     EXPECT_EQ(Shown(), (Results{"201.933", "48.479", "20072.5"}));
 }
 
 TEST_F(LookListPrintTest, SmallFontAndLargeMargin) {
     StartOnSamples();
-    Settings& p = form->state().Settings;
+    Settings& p = test::WritableState(*form).Settings;
     p.PrtFontSize = 7;
     p.PrtLeftMargin = 6000;  // both margins together are wider than the page
-    form->cmdPrintLookList->click();
+    test::Find<QPushButton>(*form, "cmdPrintLookList")->click();
 
     const ScriptedPlatform::PrintedDocument& document = Document();
     ASSERT_GE(document.texts.size(), 5u);
@@ -108,8 +108,8 @@ TEST_F(LookListPrintTest, SmallFontAndLargeMargin) {
 
 TEST_F(LookListPrintTest, PositionsBeyondSixteenBitsAreLimited) {
     StartOnSamples();
-    form->state().Settings.PrtLeftMargin = 32767;
-    form->cmdPrintLookList->click();
+    test::WritableState(*form).Settings.PrtLeftMargin = 32767;
+    test::Find<QPushButton>(*form, "cmdPrintLookList")->click();
     const ScriptedPlatform::PrintedDocument& document = Document();
     EXPECT_TRUE(document.finished);
     EXPECT_DOUBLE_EQ(document.texts.at(3).x, 32767);  // "Azimuth": 32767 + 2870, limited
@@ -121,7 +121,7 @@ TEST_F(LookListPrintTest, RowsPastTheBottomContinueBelowTheHeadingRepeated) {
     ScriptedPlatform::Printer printer;
     printer.pageHeight = 4000;  // rows at 2475, 2925, 3375 fit; the one at 3825 does not
     platform.setPrinter(printer);
-    form->cmdPrintLookList->click();
+    test::Find<QPushButton>(*form, "cmdPrintLookList")->click();
 
     const ScriptedPlatform::PrintedDocument& document = Document();
     EXPECT_EQ(document.pages, 2);
@@ -152,7 +152,7 @@ TEST_F(LookListPrintTest, NoPrinterOffersAPdfFile) {
     platform.setPrinter(none);
 
     platform.queueAnswer(MsgAnswer::No);
-    form->cmdPrintLookList->click();
+    test::Find<QPushButton>(*form, "cmdPrintLookList")->click();
     ASSERT_EQ(platform.messages().size(), 1u);
     const ScriptedPlatform::Message& asked = platform.lastMessage();
     EXPECT_EQ(asked.text,
@@ -166,7 +166,7 @@ TEST_F(LookListPrintTest, NoPrinterOffersAPdfFile) {
     const std::string pdf = folder.file("atlanta.pdf").string();
     platform.queueAnswer(MsgAnswer::Yes);
     platform.queueFile(pdf);
-    form->cmdPrintLookList->click();
+    test::Find<QPushButton>(*form, "cmdPrintLookList")->click();
     ASSERT_EQ(platform.fileRequests().size(), 1u);
     EXPECT_EQ(platform.fileRequests()[0].kind, FileDialogRequest::Kind::Save);
     const ScriptedPlatform::PrintedDocument& document = Document();
@@ -182,7 +182,7 @@ TEST_F(LookListPrintTest, PrinterFailuresAreReported) {
     ScriptedPlatform::Printer broken;
     broken.startFailure = "The printer Office could not be started.";
     platform.setPrinter(broken);
-    form->cmdPrintLookList->click();
+    test::Find<QPushButton>(*form, "cmdPrintLookList")->click();
     EXPECT_EQ(platform.lastMessage().text,
               "The look list could not be printed.\n\rThe printer Office could not be started.");
     EXPECT_EQ(platform.lastMessage().buttons, MsgButtons::Ok);
@@ -192,12 +192,12 @@ TEST_F(LookListPrintTest, PrinterFailuresAreReported) {
     ScriptedPlatform::Printer jammed;
     jammed.finishFailure = "The printer Office reported an error.";
     platform.setPrinter(jammed);
-    form->cmdPrintLookList->click();
+    test::Find<QPushButton>(*form, "cmdPrintLookList")->click();
     EXPECT_EQ(platform.lastMessage().text,
               "The look list could not be printed.\n\rThe printer Office reported an error.");
     EXPECT_EQ(platform.messages().size(), 2u);
     // The program goes on: the main window shows its satellite again.
-    EXPECT_EQ(form->cboSatName->text(), "Galaxy 19");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "Galaxy 19");
     EXPECT_EQ(Shown(), (Results{"201.933", "48.479", "20072.5"}));
 }
 

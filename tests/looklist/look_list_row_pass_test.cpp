@@ -45,39 +45,43 @@ TEST_F(LookListRowPassTest, WhatTheRowsWroteStaysWhereTheRestoreDoesNotWrite) {
     StartOnSamples();
     // Offsets set without a calculation, the longitude typed in degrees, minutes and
     // seconds, and a satellite name that is in no list.
-    form->state().Settings.AzOffset = 2.5;
-    form->state().Settings.ElOffset = -1;
-    form->txtLongitude->setText("84 23 24");
-    form->cboSatName->lineEdit()->setText("Gone");
-    ASSERT_EQ(form->lblAzimuth->caption(), "Azimuth:");
+    test::WritableState(*form).Settings.AzOffset = 2.5;
+    test::WritableState(*form).Settings.ElOffset = -1;
+    test::Find<TextBox>(*form, "txtLongitude")->setText("84 23 24");
+    test::Find<ComboBox>(*form, "cboSatName")->lineEdit()->setText("Gone");
+    ASSERT_EQ(test::Find<Label>(*form, "lblAzimuth")->caption(), "Azimuth:");
 
-    form->cmdDisplayLookList->click();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
     // The rows' calculations rewrote the longitude (84 + 23/60 + 24/3600) and set the
     // captions of adjusted angles. "Gone" is not found again: no position, so the last
     // calculation is refused and empties the results.
-    EXPECT_EQ(form->txtLongitude->text(), "84.39");
-    EXPECT_EQ(form->txtLatitude->text(), "33.75");
-    EXPECT_EQ(form->lblAzimuth->caption(), "Adjusted Azimuth:");
-    EXPECT_EQ(form->lblElevation->caption(), "Adjusted Elevation:");
-    EXPECT_EQ(form->cboSatName->text(), "Gone");
-    EXPECT_EQ(form->cboSatLong->text(), "");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "84.39");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "33.75");
+    EXPECT_EQ(test::Find<Label>(*form, "lblAzimuth")->caption(), "Adjusted Azimuth:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblElevation")->caption(), "Adjusted Elevation:");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "Gone");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "");
     EXPECT_EQ(Shown(), (Results{"", "", ""}));
     EXPECT_EQ(form->state().Updating, 0);
 }
 
 TEST_F(LookListRowPassTest, TheListsFollowTheRestoredSatellite) {
     StartOnSamples();
-    form->cboSatName->choose(EntryIndex(form->cboSatName, "SES-1"));
+    test::Find<ComboBox>(*form, "cboSatName")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "SES-1"));
     // Typed over the chosen entry: the list stays on SES-1 until the program writes.
-    QLineEdit* edit = form->cboSatName->lineEdit();
+    QLineEdit* edit = test::Find<ComboBox>(*form, "cboSatName")->lineEdit();
     edit->selectAll();
     QTest::keyClicks(edit, "Galaxy 19");
-    ASSERT_EQ(form->cboSatName->currentIndex(), EntryIndex(form->cboSatName, "SES-1"));
+    ASSERT_EQ(test::Find<ComboBox>(*form, "cboSatName")->currentIndex(),
+              EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "SES-1"));
 
-    form->cmdDisplayLookList->click();
-    EXPECT_EQ(form->cboSatName->text(), "Galaxy 19");
-    EXPECT_EQ(form->cboSatName->currentIndex(), EntryIndex(form->cboSatName, "Galaxy 19"));
-    EXPECT_EQ(form->cboSatLong->currentIndex(), EntryIndex(form->cboSatLong, "97"));
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "Galaxy 19");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->currentIndex(),
+              EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "Galaxy 19"));
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->currentIndex(),
+              EntryIndex(test::Find<ComboBox>(*form, "cboSatLong"), "97"));
 }
 
 }  // namespace

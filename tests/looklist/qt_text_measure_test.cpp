@@ -44,7 +44,7 @@ TEST_F(RealFontDisplayTest, SampleColumnsInArial) {
         std::filesystem::copy_file(entry.path(), folder.file(entry.path().filename()));
     }
     form->Form_Load();
-    form->cmdDisplayLookList->click();
+    test::Find<QPushButton>(*form, "cmdDisplayLookList")->click();
     // The widest marked name, "SES-11/EchoStar 105" in Arial 12 bold: 20604 units,
     // 2414.53 twips, rounded 2415; with "__" (266.95) 2681.95, rounded 2682.
     EXPECT_EQ(form->state().NameColWidth, 2682);

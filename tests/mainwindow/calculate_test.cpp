@@ -19,43 +19,43 @@ TEST_F(CalculateTest, LookAnglesWithoutOffsets) {
     // whole range is written without a decimal.
     EXPECT_EQ(CalculateFor("100", "100", "40"), (Results{"179.982", "43.723", "20249"}));
     EXPECT_EQ(CalculateFor("72", "84.39", "33.75"), (Results{"158.425", "48.555", "20069.8"}));
-    EXPECT_EQ(form->lblAzimuth->caption(), "Azimuth:");
-    EXPECT_EQ(form->lblElevation->caption(), "Elevation:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblAzimuth")->caption(), "Azimuth:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblElevation")->caption(), "Elevation:");
     EXPECT_EQ(form->state().Updating, 0);
 }
 
 TEST_F(CalculateTest, OffsetsAreAddedAndNamedInTheCaptions) {
-    form->state().Settings.AzOffset = 2.5;
-    form->state().Settings.ElOffset = -1;
+    test::WritableState(*form).Settings.AzOffset = 2.5;
+    test::WritableState(*form).Settings.ElOffset = -1;
     // 181.556 + 2.5 and 43.712 - 1; the range does not depend on the offsets.
     EXPECT_EQ(CalculateFor("101", "100", "40"), (Results{"184.056", "42.712", "20249.4"}));
-    EXPECT_EQ(form->lblAzimuth->caption(), "Adjusted Azimuth:");
-    EXPECT_EQ(form->lblElevation->caption(), "Adjusted Elevation:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblAzimuth")->caption(), "Adjusted Azimuth:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblElevation")->caption(), "Adjusted Elevation:");
 
     // Each caption follows its own offset.
-    form->state().Settings.AzOffset = 0;
+    test::WritableState(*form).Settings.AzOffset = 0;
     EXPECT_EQ(CalculateFor("101", "100", "40"), (Results{"181.556", "42.712", "20249.4"}));
-    EXPECT_EQ(form->lblAzimuth->caption(), "Azimuth:");
-    EXPECT_EQ(form->lblElevation->caption(), "Adjusted Elevation:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblAzimuth")->caption(), "Azimuth:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblElevation")->caption(), "Adjusted Elevation:");
 
-    form->state().Settings.AzOffset = 2.5;
-    form->state().Settings.ElOffset = 0;
+    test::WritableState(*form).Settings.AzOffset = 2.5;
+    test::WritableState(*form).Settings.ElOffset = 0;
     EXPECT_EQ(CalculateFor("101", "100", "40"), (Results{"184.056", "43.712", "20249.4"}));
-    EXPECT_EQ(form->lblAzimuth->caption(), "Adjusted Azimuth:");
-    EXPECT_EQ(form->lblElevation->caption(), "Elevation:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblAzimuth")->caption(), "Adjusted Azimuth:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblElevation")->caption(), "Elevation:");
 }
 
 TEST_F(CalculateTest, RewritesDegreesAndMinutesAsTheProgramsOwnWrite) {
     Enter("101", "100", "40 30");
-    form->cboLocations->setText("Truck yard");
-    form->cmdSaveLocation->setEnabled(false);
+    test::Find<ComboBox>(*form, "cboLocations")->setText("Truck yard");
+    test::Find<QPushButton>(*form, "cmdSaveLocation")->setEnabled(false);
 
     form->Calculate();
 
-    EXPECT_EQ(form->txtLatitude->text(), "40.5");
-    EXPECT_EQ(form->txtLongitude->text(), "100");
-    EXPECT_EQ(form->cboLocations->text(), "Truck yard");
-    EXPECT_FALSE(form->cmdSaveLocation->isEnabled());
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "40.5");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "100");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "Truck yard");
+    EXPECT_FALSE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
     EXPECT_EQ(form->state().Updating, 0);
     const Results fromMinutes = Shown();
     EXPECT_EQ(CalculateFor("101", "100", "40.5"), fromMinutes);
@@ -66,8 +66,8 @@ TEST_F(CalculateTest, AnglesComeFromTheRewrittenText) {
     // 40 + (30 + 15/60)/60 = 40.504166..., shown to four places.
     Enter("101", "100 30", "40 30 15");
     form->Calculate();
-    EXPECT_EQ(form->txtLatitude->text(), "40.5042");
-    EXPECT_EQ(form->txtLongitude->text(), "100.5");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "40.5042");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "100.5");
     const Results fromSeconds = Shown();
     EXPECT_EQ(CalculateFor("101", "100.5", "40.5042"), fromSeconds);
     EXPECT_FALSE(fromSeconds.azimuth.empty());
@@ -76,7 +76,7 @@ TEST_F(CalculateTest, AnglesComeFromTheRewrittenText) {
     // 0.002777... degrees, rewritten as 0.0028, and the angles follow the rewritten text.
     Enter("101", "100", "0 0 10");
     form->Calculate();
-    EXPECT_EQ(form->txtLatitude->text(), "0.0028");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "0.0028");
     const Results nearEquator = Shown();
     EXPECT_EQ(CalculateFor("101", "100", "0.0028"), nearEquator);
     EXPECT_NE(CalculateFor("101", "100", "0.00277777777777778"), nearEquator);
@@ -86,7 +86,8 @@ TEST_F(CalculateTest, LongitudeIsRewrittenBeforeLatitudeWithUpdatingRaised) {
     Enter("101", "100 30", "40 30");
     std::vector<std::string> written;
     std::vector<int> updatingWhileWritten;
-    for (TextBox* box : {form->txtLongitude, form->txtLatitude}) {
+    for (TextBox* box :
+         {test::Find<TextBox>(*form, "txtLongitude"), test::Find<TextBox>(*form, "txtLatitude")}) {
         QObject::connect(box, &QLineEdit::textChanged, [&, box] {
             written.push_back(box->objectName().toStdString());
             updatingWhileWritten.push_back(form->state().Updating);
@@ -112,13 +113,13 @@ TEST_F(CalculateTest, InvalidInputEmptiesTheResultsAndRewritesNothing) {
         ASSERT_EQ(Shown().range, "20249.4");
 
         Enter(c.satLong, "100 30", c.latitude);
-        form->state().Updating = -1;  // not touched before the checks pass
+        test::WritableState(*form).Updating = -1;  // not touched before the checks pass
         form->Calculate();
         EXPECT_EQ(Shown(), (Results{"", "", ""}));
-        EXPECT_EQ(form->txtLongitude->text(), "100 30");
-        EXPECT_EQ(form->txtLatitude->text(), c.latitude);
+        EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "100 30");
+        EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), c.latitude);
         EXPECT_EQ(form->state().Updating, -1);
-        form->state().Updating = 0;
+        test::WritableState(*form).Updating = 0;
     }
     // A longitude of 0 or east is refused too.
     EXPECT_EQ(CalculateFor("101", "0", "40"), (Results{"", "", ""}));
@@ -129,25 +130,27 @@ TEST_F(CalculateTest, InvalidInputEmptiesTheResultsAndRewritesNothing) {
 TEST_F(CalculateTest, ResultsAreEmptiedRangeFirst) {
     CalculateFor("101", "100", "40");
     std::vector<std::string> emptied;
-    for (TextBox* box : {form->txtAzimuth, form->txtElevation, form->txtRange}) {
+    for (TextBox* box :
+         {test::Find<TextBox>(*form, "txtAzimuth"), test::Find<TextBox>(*form, "txtElevation"),
+          test::Find<TextBox>(*form, "txtRange")}) {
         QObject::connect(box, &QLineEdit::textChanged, [&emptied, box](const QString& text) {
             if (text.isEmpty()) {
                 emptied.push_back(box->objectName().toStdString());
             }
         });
     }
-    form->txtLatitude->setText("");
+    test::Find<TextBox>(*form, "txtLatitude")->setText("");
     form->Calculate();
     EXPECT_EQ(emptied, (std::vector<std::string>{"txtRange", "txtElevation", "txtAzimuth"}));
 }
 
 TEST_F(CalculateTest, FailureOfTheArithmeticEmptiesTheResultsAndKeepsTheCaptions) {
-    form->state().Settings.AzOffset = 2.5;
-    form->state().Settings.ElOffset = -1;
+    test::WritableState(*form).Settings.AzOffset = 2.5;
+    test::WritableState(*form).Settings.ElOffset = -1;
     CalculateFor("101", "100", "40");
-    ASSERT_EQ(form->lblAzimuth->caption(), "Adjusted Azimuth:");
-    form->state().Settings.AzOffset = 0;
-    form->state().Settings.ElOffset = 0;
+    ASSERT_EQ(test::Find<Label>(*form, "lblAzimuth")->caption(), "Adjusted Azimuth:");
+    test::WritableState(*form).Settings.AzOffset = 0;
+    test::WritableState(*form).Settings.ElOffset = 0;
 
     // A latitude so small that its cosine is exactly 1, with the satellite at the truck's
     // longitude: the central angle's inverse cosine of 1 divides by zero before either
@@ -155,8 +158,8 @@ TEST_F(CalculateTest, FailureOfTheArithmeticEmptiesTheResultsAndKeepsTheCaptions
     Enter("100", "100", "0.000000001");
     form->Calculate();
     EXPECT_EQ(Shown(), (Results{"", "", ""}));
-    EXPECT_EQ(form->lblAzimuth->caption(), "Adjusted Azimuth:");
-    EXPECT_EQ(form->lblElevation->caption(), "Adjusted Elevation:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblAzimuth")->caption(), "Adjusted Azimuth:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblElevation")->caption(), "Adjusted Elevation:");
     EXPECT_EQ(form->state().Updating, 0);
     EXPECT_TRUE(platform.messages().empty());
 }
@@ -167,16 +170,17 @@ TEST_F(CalculateTest, OverflowWhileRewritingLowersUpdatingAgain) {
     // but rounding the degrees to four places overflows (2E+304 * 10^4).
     const std::string huge = "2" + std::string(304, '0') + " 0";
     Enter("101", "100 30", huge);
-    form->state().Updating = -1;
+    test::WritableState(*form).Updating = -1;
     form->Calculate();
     EXPECT_EQ(Shown(), (Results{"", "", ""}));
     EXPECT_EQ(form->state().Updating, 0);
-    EXPECT_EQ(form->txtLongitude->text(), "100.5");  // rewritten before the latitude failed
-    EXPECT_EQ(form->txtLatitude->text(), huge);
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(),
+              "100.5");  // rewritten before the latitude failed
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), huge);
 
     // A number beyond the double range fails already in the checks: Updating stays.
     Enter("1E+999", "100", "40");
-    form->state().Updating = -1;
+    test::WritableState(*form).Updating = -1;
     form->Calculate();
     EXPECT_EQ(Shown(), (Results{"", "", ""}));
     EXPECT_EQ(form->state().Updating, -1);
@@ -184,7 +188,7 @@ TEST_F(CalculateTest, OverflowWhileRewritingLowersUpdatingAgain) {
 
 TEST_F(CalculateTest, CalculateButtonRunsTheCalculation) {
     Enter("72", "84.39", "33.75");
-    form->cmdCalculate->click();
+    test::Find<QPushButton>(*form, "cmdCalculate")->click();
     EXPECT_EQ(Shown(), (Results{"158.425", "48.555", "20069.8"}));
 }
 

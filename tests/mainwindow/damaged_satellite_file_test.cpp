@@ -2,6 +2,7 @@
 // no command writes the file back from that part, so that nothing after the damage is
 // lost; the crew can keep what was read under another name.
 
+#include <QAction>
 #include <functional>
 #include <string>
 #include <vector>
@@ -44,11 +45,12 @@ class DamagedSatelliteFileTest : public SatelliteFormTest {
     };
     std::vector<Command> Rewriters() {
         return {
-            {"Add", [this] { form->mnuAddSatellite_Click(); }},
-            {"Save Changes", [this] { form->mnuSaveSatellite_Click(); }},
-            {"Delete", [this] { form->mnuDeleteSatellite_Click(); }},
-            {"Set Default", [this] { form->mnuSatelliteDefault_Click(); }},
-            {"look-list tick", [this] { form->chkLookList->userClick(); }},
+            {"Add", [this] { test::Find<QAction>(*form, "mnuAddSatellite")->trigger(); }},
+            {"Save Changes", [this] { test::Find<QAction>(*form, "mnuSaveSatellite")->trigger(); }},
+            {"Delete", [this] { test::Find<QAction>(*form, "mnuDeleteSatellite")->trigger(); }},
+            {"Set Default",
+             [this] { test::Find<QAction>(*form, "mnuSatelliteDefault")->trigger(); }},
+            {"look-list tick", [this] { test::Find<CheckBox>(*form, "chkLookList")->userClick(); }},
         };
     }
 
@@ -60,36 +62,38 @@ TEST_F(DamagedSatelliteFileTest, AtStartUpNoCommandRewritesTheFileAndSaveAsKeeps
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.lastMessage().icon, MsgIcon::Critical);
     EXPECT_EQ(form->state().SatelliteTable.SatLast(), 2);
-    EXPECT_EQ(form->cboSatName->text(), Stored("Bravo"));  // the default, as read
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(),
+              Stored("Bravo"));  // the default, as read
 
     for (const Command& command : Rewriters()) {
         SCOPED_TRACE(command.name);
         platform.clearRecords();
-        form->cboSatName->setText("Bravo");
-        form->cboSatLong->setText("72");
-        const int box = form->chkLookList->value();
+        test::Find<ComboBox>(*form, "cboSatName")->setText("Bravo");
+        test::Find<ComboBox>(*form, "cboSatLong")->setText("72");
+        const int box = test::Find<CheckBox>(*form, "chkLookList")->value();
         command.run();
         ASSERT_EQ(platform.messages().size(), 1u);
         EXPECT_EQ(platform.lastMessage().text, kRefusal);
         EXPECT_EQ(platform.lastMessage().icon, MsgIcon::Exclamation);
         EXPECT_EQ(SatelliteFile(), kDamaged);
-        EXPECT_EQ(form->chkLookList->value(), box);  // a refused tick is taken back
+        EXPECT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(),
+                  box);  // a refused tick is taken back
     }
 
     // Save As keeps what was read, complete, under another name, which then takes changes.
     platform.clearRecords();
     const std::string copy = folder.file("kept.sat").string();
     platform.queueFile(copy);
-    form->mnuSaveSatFileAs_Click();
+    test::Find<QAction>(*form, "mnuSaveSatFileAs")->trigger();
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_EQ(ReadBytes(copy), kReadPart);
-    form->cboSatName->setText("Foxtrot");
-    form->cboSatLong->setText("140");
+    test::Find<ComboBox>(*form, "cboSatName")->setText("Foxtrot");
+    test::Find<ComboBox>(*form, "cboSatLong")->setText("140");
     {
-        UpdatingGuard updating(form->state().Updating);
-        form->chkLookList->setValue(0);
+        UpdatingGuard updating(test::WritableState(*form).Updating);
+        test::Find<CheckBox>(*form, "chkLookList")->setValue(0);
     }
-    form->mnuAddSatellite_Click();
+    test::Find<QAction>(*form, "mnuAddSatellite")->trigger();
     EXPECT_EQ(ReadBytes(copy), kReadPart + Record("Foxtrot", "140", "0"));
     EXPECT_EQ(SatelliteFile(), kDamaged);
 }
@@ -101,7 +105,7 @@ TEST_F(DamagedSatelliteFileTest, OpenOfTheDamagedFileLeavesTheCurrentOneCurrent)
     const std::string settings = ReadBytes(folder.file("tarvo.ini"));
 
     platform.queueFile(folder.file("damaged.sat").string());
-    form->mnuOpenSatFile_Click();
+    test::Find<QAction>(*form, "mnuOpenSatFile")->trigger();
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.lastMessage().icon, MsgIcon::Critical);
     EXPECT_EQ(form->state().Settings.SatFileName, "tarvo.sat");
@@ -109,9 +113,9 @@ TEST_F(DamagedSatelliteFileTest, OpenOfTheDamagedFileLeavesTheCurrentOneCurrent)
     EXPECT_EQ(RowNames(), (std::vector<std::string>{Stored("Kilo"), Stored("Kilo")}));
 
     // The commands work on the file still current; the damaged one is never touched.
-    form->cboSatName->setText("Lima");
-    form->cboSatLong->setText("60");
-    form->mnuAddSatellite_Click();
+    test::Find<ComboBox>(*form, "cboSatName")->setText("Lima");
+    test::Find<ComboBox>(*form, "cboSatLong")->setText("60");
+    test::Find<QAction>(*form, "mnuAddSatellite")->trigger();
     EXPECT_EQ(SatelliteFile(), kGood + Record("Lima", "60", "0"));
     EXPECT_EQ(ReadBytes(folder.file("damaged.sat")), kDamaged);
 }
@@ -123,13 +127,13 @@ TEST_F(DamagedSatelliteFileTest, NewAfterADamagedStartTakesTheChangesFromThenOn)
     platform.clearRecords();
     const std::string fresh = folder.file("fresh.sat").string();
     platform.queueFile(fresh);
-    form->mnuNewSatFile_Click();
+    test::Find<QAction>(*form, "mnuNewSatFile")->trigger();
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_EQ(form->state().Settings.SatFileName, fresh);
 
-    form->cboSatName->setText("Lima");
-    form->cboSatLong->setText("60");
-    form->mnuAddSatellite_Click();
+    test::Find<ComboBox>(*form, "cboSatName")->setText("Lima");
+    test::Find<ComboBox>(*form, "cboSatLong")->setText("60");
+    test::Find<QAction>(*form, "mnuAddSatellite")->trigger();
     EXPECT_TRUE(platform.messages().empty());
     // The two blank records New writes, then the new satellite.
     EXPECT_EQ(ReadBytes(fresh),
@@ -142,9 +146,9 @@ TEST_F(DamagedSatelliteFileTest, AMissingFileIsWrittenByTheFirstAdd) {
     WriteSettingsFile(DefaultSettings(), "tarvo.ini");
     form->Form_Load();
     platform.clearRecords();
-    form->cboSatName->setText("Lima");
-    form->cboSatLong->setText("60");
-    form->mnuAddSatellite_Click();
+    test::Find<ComboBox>(*form, "cboSatName")->setText("Lima");
+    test::Find<ComboBox>(*form, "cboSatLong")->setText("60");
+    test::Find<QAction>(*form, "mnuAddSatellite")->trigger();
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_EQ(SatelliteFile(), Record("", "0", "0") + Record("Lima", "60", "0"));
 }

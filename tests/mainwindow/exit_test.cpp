@@ -36,13 +36,13 @@ TEST_F(ExitTest, ExitClosesTheLocationFileAndLeavesTheEventLoopAtOnce) {
         std::function<void(frmSatellite&)> exit;
     };
     const Case cases[] = {
-        {"button", [](frmSatellite& f) { f.cmdExit->click(); }},
+        {"button", [](frmSatellite& f) { test::Find<QPushButton>(f, "cmdExit")->click(); }},
         {"Enter on the button",
          [](frmSatellite& f) {
-             f.cmdExit->setFocus(Qt::TabFocusReason);
-             QTest::keyClick(f.cmdExit, Qt::Key_Return);
+             test::Find<QPushButton>(f, "cmdExit")->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(test::Find<QPushButton>(f, "cmdExit"), Qt::Key_Return);
          }},
-        {"menu", [](frmSatellite& f) { f.mnuExit->trigger(); }},
+        {"menu", [](frmSatellite& f) { test::Find<QAction>(f, "mnuExit")->trigger(); }},
     };
     const std::string bytes = LocationFileBytes({Loc("Depot", 40, 100)});
     WriteBytes(folder.file("trucks.loc"), bytes);

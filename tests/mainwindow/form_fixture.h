@@ -13,6 +13,8 @@
 #include "platform/combo_box.h"
 #include "platform/label.h"
 #include "platform/text_box.h"
+#include "support/find_control.h"
+#include "support/main_window_access.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -37,13 +39,15 @@ class FormTest : public ::testing::Test {
     // Puts a satellite and a truck position into the controls as the program would.
     void Enter(const std::string& satLong, const std::string& longitude,
                const std::string& latitude) {
-        form->cboSatLong->setText(satLong);
-        form->txtLongitude->setText(longitude);
-        form->txtLatitude->setText(latitude);
+        test::Find<ComboBox>(*form, "cboSatLong")->setText(satLong);
+        test::Find<TextBox>(*form, "txtLongitude")->setText(longitude);
+        test::Find<TextBox>(*form, "txtLatitude")->setText(latitude);
     }
 
     Results Shown() const {
-        return {form->txtAzimuth->text(), form->txtElevation->text(), form->txtRange->text()};
+        return {test::Find<TextBox>(*form, "txtAzimuth")->text(),
+                test::Find<TextBox>(*form, "txtElevation")->text(),
+                test::Find<TextBox>(*form, "txtRange")->text()};
     }
 
     // The results of one calculation from these inputs, with the offsets now set.

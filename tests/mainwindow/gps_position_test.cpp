@@ -59,13 +59,15 @@ class GpsPositionTest : public FormTest {
     }
 
     Window Seen() const {
-        return {form->cboLocations->text(), form->txtLongitude->text(), form->txtLatitude->text(),
-                form->cmdSaveLocation->isEnabled(), Shown()};
+        return {test::Find<ComboBox>(*form, "cboLocations")->text(),
+                test::Find<TextBox>(*form, "txtLongitude")->text(),
+                test::Find<TextBox>(*form, "txtLatitude")->text(),
+                test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled(), Shown()};
     }
 
     // Chooses the command and waits until its window has gone.
     void AskGps() {
-        form->mnuGpsPosition->trigger();
+        test::Find<QAction>(*form, "mnuGpsPosition")->trigger();
         ASSERT_NE(form->GpsPositionWindow(), nullptr);
         ASSERT_TRUE(
             QTest::qWaitFor([this] { return form->GpsPositionWindow() == nullptr; }, 10000));
@@ -77,20 +79,23 @@ class GpsPositionTest : public FormTest {
 TEST_F(GpsPositionTest, APositionIsTypedIntoTheBoxesAndCalculated) {
     FakeGpsd gpsd({{0, kVersion}, {20, kNoFix}, {20, kDenver}});
     Start(gpsd.Port());
-    ASSERT_THAT(form->cboLocations->text(), ::testing::StartsWith("Atlanta, GA "));
-    ASSERT_FALSE(form->cmdSaveLocation->isEnabled());
+    ASSERT_THAT(test::Find<ComboBox>(*form, "cboLocations")->text(),
+                ::testing::StartsWith("Atlanta, GA "));
+    ASSERT_FALSE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
 
     AskGps();
     EXPECT_TRUE(platform.messages().empty());
     // West as a positive figure, four decimals: 104.984862 W, 39.739236 N.
-    EXPECT_EQ(form->txtLongitude->text(), "104.9849");
-    EXPECT_EQ(form->txtLatitude->text(), "39.7392");
-    EXPECT_EQ(form->cboLocations->text(), "");
-    EXPECT_TRUE(form->cmdSaveLocation->isEnabled());
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "104.9849");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "39.7392");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "");
+    EXPECT_TRUE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
     // Calculated: the results are those of the crew typing the same figures.
     const Results fromGps = Shown();
     EXPECT_FALSE(fromGps.azimuth.empty());
-    EXPECT_EQ(CalculateFor(form->cboSatLong->text(), "104.9849", "39.7392"), fromGps);
+    EXPECT_EQ(
+        CalculateFor(test::Find<ComboBox>(*form, "cboSatLong")->text(), "104.9849", "39.7392"),
+        fromGps);
 }
 
 struct Failure {
@@ -166,7 +171,7 @@ TEST_F(GpsPositionTest, TheWaitingWindowIsCancelledByKeyboardAndChangesNothing) 
     Start(gpsd.Port());
     form->SetGpsWaits({});
     const Window before = Seen();
-    form->mnuGpsPosition->trigger();
+    test::Find<QAction>(*form, "mnuGpsPosition")->trigger();
     frmGpsPosition* waiting = form->GpsPositionWindow();
     ASSERT_NE(waiting, nullptr);
     EXPECT_EQ(waiting->windowTitle(), "SNG Tarvo - Position from GPS");
@@ -178,7 +183,7 @@ TEST_F(GpsPositionTest, TheWaitingWindowIsCancelledByKeyboardAndChangesNothing) 
     EXPECT_FALSE(waiting->prgWaiting->accessibleName().isEmpty());
     EXPECT_EQ(waiting->focusProxy(), waiting->cmdCancel);
     // Choosing the command again keeps the one request.
-    form->mnuGpsPosition->trigger();
+    test::Find<QAction>(*form, "mnuGpsPosition")->trigger();
     EXPECT_EQ(form->GpsPositionWindow(), waiting);
 
     QTest::keyClick(waiting, Qt::Key_Escape);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <QAction>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -106,17 +107,18 @@ TEST_F(GpsRealDaemonTest, TheReplayedLogsPositionIsTypedInAndCalculated) {
     AidSettingsStore store(folder.Name("pointing.ini"));
     form->setAidSettings(store);
     form->Form_Load();
-    ASSERT_THAT(form->cboLocations->text(), ::testing::StartsWith("Atlanta, GA "));
+    ASSERT_THAT(test::Find<ComboBox>(*form, "cboLocations")->text(),
+                ::testing::StartsWith("Atlanta, GA "));
 
-    form->mnuGpsPosition->trigger();
+    test::Find<QAction>(*form, "mnuGpsPosition")->trigger();
     ASSERT_TRUE(QTest::qWaitFor([this] { return form->GpsPositionWindow() == nullptr; }, 15000));
     for (const auto& message : platform.messages()) {
         ADD_FAILURE() << message.text;
     }
-    EXPECT_EQ(form->txtLongitude->text(), "104.9849");
-    EXPECT_EQ(form->txtLatitude->text(), "39.7392");
-    EXPECT_EQ(form->cboLocations->text(), "");
-    EXPECT_FALSE(form->txtAzimuth->text().empty());
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "104.9849");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "39.7392");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "");
+    EXPECT_FALSE(test::Find<TextBox>(*form, "txtAzimuth")->text().empty());
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QPushButton>
 #include <filesystem>
 #include <string>
@@ -17,19 +18,19 @@ TEST_F(LocationCommandsTest, AddToAnEmptyFileStoresTheConvertedPosition) {
     OpenBytes("");
     // Degrees, minutes and seconds: the calculation turns them into decimal degrees first.
     Type("Ridge road", "40 30 0", "100 15 0");
-    EXPECT_TRUE(form->cmdSaveLocation->isEnabled());
-    form->cmdSaveLocation->click();
+    EXPECT_TRUE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
+    test::Find<QPushButton>(*form, "cmdSaveLocation")->click();
 
     EXPECT_EQ(FileBytes(), LocationFileBytes({Loc("Ridge road", 40.5, 100.25)}));
     EXPECT_EQ(form->state().LocCount, 1);
     EXPECT_EQ(Entries(), std::vector<std::string>{"Ridge road"});
     // The new location is chosen and shown, with its look angles.
-    EXPECT_EQ(form->cboLocations->text(), "Ridge road");
-    EXPECT_EQ(form->txtLatitude->text(), "40.5");
-    EXPECT_EQ(form->txtLongitude->text(), "100.25");
-    EXPECT_NE(form->txtAzimuth->text(), "");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "Ridge road");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "40.5");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "100.25");
+    EXPECT_NE(test::Find<TextBox>(*form, "txtAzimuth")->text(), "");
     EXPECT_EQ(form->state().LocIndex, 1);
-    EXPECT_FALSE(form->cmdSaveLocation->isEnabled());
+    EXPECT_FALSE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
     EXPECT_EQ(form->state().Updating, 0);
     EXPECT_TRUE(platform.messages().empty());
 }
@@ -38,7 +39,7 @@ TEST_F(LocationCommandsTest, AddReusesTheHighestDeletedRecord) {
     const LocationRecord gone = DeletedLocationRecord();
     Open({Loc("A", 1, 1), gone, Loc("C", 3, 3), Loc("D", 4, 4), gone, Loc("F", 6, 6)});
     Type("Quay", "51", "2");
-    form->mnuAddLocation->trigger();
+    test::Find<QAction>(*form, "mnuAddLocation")->trigger();
     EXPECT_EQ(FileBytes(), LocationFileBytes({Loc("A", 1, 1), gone, Loc("C", 3, 3), Loc("D", 4, 4),
                                               Loc("Quay", 51, 2), Loc("F", 6, 6)}));
     EXPECT_EQ(form->state().LocCount, 6);
@@ -70,7 +71,7 @@ TEST_F(LocationCommandsTest, AddNameRules) {
         Open(before);
         platform.clearRecords();
         Type(c.typed, "51", "2");
-        form->mnuAddLocation->trigger();
+        test::Find<QAction>(*form, "mnuAddLocation")->trigger();
         if (c.message.empty()) {
             EXPECT_EQ(FileBytes(), LocationFileBytes({before[0], Loc(c.stored, 51, 2), before[2]}));
             EXPECT_TRUE(platform.messages().empty());
@@ -105,10 +106,10 @@ TEST_F(LocationCommandsTest, AddRefusals) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Open(before);
-        form->cboSatLong->setText(c.satellite);
+        test::Find<ComboBox>(*form, "cboSatLong")->setText(c.satellite);
         platform.clearRecords();
         Type(c.name, c.latitude, c.longitude);
-        form->mnuAddLocation->trigger();
+        test::Find<QAction>(*form, "mnuAddLocation")->trigger();
         EXPECT_EQ(FileBytes(), LocationFileBytes(before));
         EXPECT_EQ(form->state().LocCount, 1);
         ASSERT_EQ(platform.messages().size(), 1u);
@@ -124,7 +125,7 @@ TEST_F(LocationCommandsTest, AddToAFullFileIsRefused) {
         LocationFileBytes(std::vector<LocationRecord>(32767, Loc("Depot", 1, 1)));
     OpenBytes(full);
     Type("Yard", "51", "2");
-    form->mnuAddLocation->trigger();
+    test::Find<QAction>(*form, "mnuAddLocation")->trigger();
     EXPECT_EQ(FileBytes(), full);
     EXPECT_EQ(form->state().LocCount, 32767);
     ASSERT_EQ(platform.messages().size(), 1u);
@@ -137,7 +138,7 @@ TEST_F(LocationCommandsTest, AFailedRecordWriteIsReported) {
     Type("Pier", "51", "2");
     {
         FileSizeLimit limit(132);  // no room for a third record
-        form->mnuAddLocation->trigger();
+        test::Find<QAction>(*form, "mnuAddLocation")->trigger();
     }
     EXPECT_EQ(FileBytes(), LocationFileBytes(before));
     EXPECT_EQ(form->state().LocCount, 2);
@@ -146,11 +147,11 @@ TEST_F(LocationCommandsTest, AFailedRecordWriteIsReported) {
     EXPECT_EQ(platform.lastMessage().text,
               "The location could not be written to sites.loc.\n\rFile too large");
     // What the crew typed is still there, to be saved once there is room.
-    EXPECT_EQ(form->cboLocations->text(), "Pier");
-    EXPECT_EQ(form->txtLatitude->text(), "51");
-    EXPECT_EQ(form->txtLongitude->text(), "2");
-    EXPECT_TRUE(form->cmdSaveLocation->isEnabled());
-    form->mnuAddLocation->trigger();
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "Pier");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "51");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "2");
+    EXPECT_TRUE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
+    test::Find<QAction>(*form, "mnuAddLocation")->trigger();
     EXPECT_EQ(FileBytes(), LocationFileBytes({before[0], before[1], Loc("Pier", 51, 2)}));
 }
 
@@ -172,23 +173,23 @@ TEST_F(LocationCommandsTest, AFailedSaveOrDeleteKeepsTheBoxesAndTheDefault) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        form->state().Settings.DefaultLocName = Field50("Pier");
+        test::WritableState(*form).Settings.DefaultLocName = Field50("Pier");
         WriteSettingsFile(form->state().Settings, "tarvo.ini");
-        form->state().SettingsInFile = form->state().Settings;
+        test::WritableState(*form).SettingsInFile = test::WritableState(*form).Settings;
         const std::string settings = FileBytes("tarvo.ini");
         Open(before);
         Choose("Pier");
         if (!c.remove) {
-            form->txtLatitude->setText("51.25");
+            test::Find<TextBox>(*form, "txtLatitude")->setText("51.25");
         }
         const auto run = [&] {
             platform.clearRecords();
             platform.queueAnswer(MsgAnswer::Yes);
             if (c.remove) {
                 platform.queueAnswer(MsgAnswer::Yes);  // clear the default
-                form->mnuDeleteLocation->trigger();
+                test::Find<QAction>(*form, "mnuDeleteLocation")->trigger();
             } else {
-                form->mnuSaveLocation->trigger();
+                test::Find<QAction>(*form, "mnuSaveLocation")->trigger();
             }
         };
         {
@@ -200,9 +201,9 @@ TEST_F(LocationCommandsTest, AFailedSaveOrDeleteKeepsTheBoxesAndTheDefault) {
         EXPECT_EQ(FileBytes(), LocationFileBytes(before));
         EXPECT_EQ(FileBytes("tarvo.ini"), settings);
         EXPECT_EQ(form->state().Settings.DefaultLocName, Field50("Pier"));
-        EXPECT_EQ(form->cboLocations->text(), c.name);
-        EXPECT_EQ(form->txtLatitude->text(), c.latitude);
-        EXPECT_EQ(form->txtLongitude->text(), "2");
+        EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), c.name);
+        EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), c.latitude);
+        EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "2");
         EXPECT_EQ(Entries(), (std::vector<std::string>{"Pier", "Quay", "Yard"}));
 
         run();
@@ -216,25 +217,25 @@ TEST_F(LocationCommandsTest, SaveChangesUnderTheOwnNameOrAnother) {
     Open(before);
     Choose("Depot");
     // Only the latitude edited: the name goes from the box and is typed again.
-    form->txtLatitude->setText("52.5");
-    EXPECT_EQ(form->cboLocations->text(), "");
-    form->cboLocations->setText("Depot");
+    test::Find<TextBox>(*form, "txtLatitude")->setText("52.5");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "");
+    test::Find<ComboBox>(*form, "cboLocations")->setText("Depot");
 
     platform.queueAnswer(MsgAnswer::No);
-    form->mnuSaveLocation->trigger();
+    test::Find<QAction>(*form, "mnuSaveLocation")->trigger();
     EXPECT_EQ(FileBytes(), LocationFileBytes(before));
 
     platform.queueAnswer(MsgAnswer::Yes);
-    form->mnuSaveLocation->trigger();
+    test::Find<QAction>(*form, "mnuSaveLocation")->trigger();
     EXPECT_EQ(FileBytes(), LocationFileBytes({Loc("Depot", 52.5, 1.5), before[1]}));
-    EXPECT_EQ(form->cboLocations->text(), "Depot");
-    EXPECT_EQ(form->txtLatitude->text(), "52.5");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "Depot");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "52.5");
     EXPECT_EQ(form->state().LocIndex, 1);
 
     // Another record's name is refused.
-    form->cboLocations->setText("Yard");
+    test::Find<ComboBox>(*form, "cboLocations")->setText("Yard");
     platform.queueAnswer(MsgAnswer::Yes);
-    form->mnuSaveLocation->trigger();
+    test::Find<QAction>(*form, "mnuSaveLocation")->trigger();
     EXPECT_EQ(FileBytes(), LocationFileBytes({Loc("Depot", 52.5, 1.5), before[1]}));
 
     const auto& messages = platform.messages();
@@ -249,15 +250,15 @@ TEST_F(LocationCommandsTest, SaveChangesUnderTheOwnNameOrAnother) {
 }
 
 TEST_F(LocationCommandsTest, SaveChangesOfTheDefaultRenamesAndMovesItInTheSettings) {
-    form->state().Settings.DefaultLocName = Field50("Depot");
-    form->state().Settings.DefaultLocLat = 52;
-    form->state().Settings.DefaultLocLong = 1;
+    test::WritableState(*form).Settings.DefaultLocName = Field50("Depot");
+    test::WritableState(*form).Settings.DefaultLocLat = 52;
+    test::WritableState(*form).Settings.DefaultLocLong = 1;
     Open({Loc("Yard", 40, 100), Loc("Depot", 52.25, 1.5)});
     Choose("Depot");
-    form->cboLocations->setText(" Depot North ");
-    form->txtLongitude->setText("1.75");
+    test::Find<ComboBox>(*form, "cboLocations")->setText(" Depot North ");
+    test::Find<TextBox>(*form, "txtLongitude")->setText("1.75");
     platform.queueAnswer(MsgAnswer::Yes);
-    form->mnuSaveLocation->trigger();
+    test::Find<QAction>(*form, "mnuSaveLocation")->trigger();
 
     EXPECT_EQ(FileBytes(),
               LocationFileBytes({Loc("Yard", 40, 100), Loc("Depot North", 52.25, 1.75)}));
@@ -269,22 +270,22 @@ TEST_F(LocationCommandsTest, SaveChangesOfTheDefaultRenamesAndMovesItInTheSettin
         << ini;
     EXPECT_EQ(IniOnDisk().LocFileName, "sites.loc");
     EXPECT_EQ(Entries(), (std::vector<std::string>{"Depot North", "Yard"}));
-    EXPECT_EQ(form->cboLocations->text(), "Depot North");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "Depot North");
 }
 
 // Choose, correct the latitude, Save Changes: the coordinate edit emptied the name box,
 // and the location keeps its name; as the default it keeps that name in the settings
 // too, at its corrected position.
 TEST_F(LocationCommandsTest, SaveChangesWithTheNameBoxEmptiedKeepsTheName) {
-    form->state().Settings.DefaultLocName = Field50("Depot");
-    form->state().Settings.DefaultLocLat = 52.25;
-    form->state().Settings.DefaultLocLong = 1.5;
+    test::WritableState(*form).Settings.DefaultLocName = Field50("Depot");
+    test::WritableState(*form).Settings.DefaultLocLat = 52.25;
+    test::WritableState(*form).Settings.DefaultLocLong = 1.5;
     Open({Loc("Yard", 40, 100), Loc("Depot", 52.25, 1.5)});
     Choose("Depot");
-    form->txtLatitude->setText("52.5");
-    ASSERT_EQ(form->cboLocations->text(), "");
+    test::Find<TextBox>(*form, "txtLatitude")->setText("52.5");
+    ASSERT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "");
     platform.queueAnswer(MsgAnswer::Yes);
-    form->mnuSaveLocation->trigger();
+    test::Find<QAction>(*form, "mnuSaveLocation")->trigger();
 
     EXPECT_EQ(Texts(), std::vector<std::string>{"You are about to make permanent changes to "
                                                 "Depot." +
@@ -295,7 +296,7 @@ TEST_F(LocationCommandsTest, SaveChangesWithTheNameBoxEmptiedKeepsTheName) {
     EXPECT_EQ(ini.DefaultLocLat, 52.5);
     EXPECT_EQ(ini.DefaultLocLong, 1.5);
     EXPECT_EQ(Entries(), (std::vector<std::string>{"Depot", "Yard"}));
-    EXPECT_EQ(form->cboLocations->text(), "Depot");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "Depot");
     ExpectAllScripted();
 }
 
@@ -304,25 +305,25 @@ TEST_F(LocationCommandsTest, SaveChangesWithTheNameBoxEmptiedKeepsTheName) {
 // "100 15" as 100 + 15/60 = 100.25.
 TEST_F(LocationCommandsTest, TypedDegreesMinutesSecondsAreStoredConvertedByEveryCommand) {
     Open({Loc("Depot", 52.25, 1.5)});
-    form->cboSatLong->setText("");
+    test::Find<ComboBox>(*form, "cboSatLong")->setText("");
 
     Choose("Depot");
-    form->txtLatitude->setText("40 30 15");
-    form->txtLongitude->setText("100 15");
+    test::Find<TextBox>(*form, "txtLatitude")->setText("40 30 15");
+    test::Find<TextBox>(*form, "txtLongitude")->setText("100 15");
     platform.queueAnswer(MsgAnswer::Yes);
-    form->mnuSaveLocation->trigger();
+    test::Find<QAction>(*form, "mnuSaveLocation")->trigger();
     EXPECT_EQ(FileBytes(), LocationFileBytes({Loc("Depot", 40.5042, 100.25)}));
 
     Type("Ridge", "40 30 15", "100 15");
-    form->mnuAddLocation->trigger();
+    test::Find<QAction>(*form, "mnuAddLocation")->trigger();
     EXPECT_EQ(FileBytes(),
               LocationFileBytes({Loc("Depot", 40.5042, 100.25), Loc("Ridge", 40.5042, 100.25)}));
 
     // The position first: typed after a chosen name, it would empty the name box.
-    form->txtLatitude->setText("40 30 15");
-    form->txtLongitude->setText("100 15");
-    form->cboLocations->setText("Ridge");
-    form->mnuLocationDefault->trigger();
+    test::Find<TextBox>(*form, "txtLatitude")->setText("40 30 15");
+    test::Find<TextBox>(*form, "txtLongitude")->setText("100 15");
+    test::Find<ComboBox>(*form, "cboLocations")->setText("Ridge");
+    test::Find<QAction>(*form, "mnuLocationDefault")->trigger();
     const Settings ini = IniOnDisk();
     EXPECT_EQ(ini.DefaultLocLat, 40.5042);
     EXPECT_EQ(ini.DefaultLocLong, 100.25);
@@ -332,11 +333,11 @@ TEST_F(LocationCommandsTest, TypedDegreesMinutesSecondsAreStoredConvertedByEvery
     const std::string locations = FileBytes();
     const std::string settings = FileBytes("tarvo.ini");
     Choose("Depot");
-    form->txtLatitude->setText("40abc");
+    test::Find<TextBox>(*form, "txtLatitude")->setText("40abc");
     platform.queueAnswer(MsgAnswer::Yes);
-    form->mnuSaveLocation->trigger();
+    test::Find<QAction>(*form, "mnuSaveLocation")->trigger();
     EXPECT_EQ(platform.lastMessage().text, "North Lat: must be a number in decimal degrees.");
-    form->mnuLocationDefault->trigger();
+    test::Find<QAction>(*form, "mnuLocationDefault")->trigger();
     EXPECT_EQ(platform.lastMessage().text, "North Lat: must be a number in decimal degrees.");
     EXPECT_EQ(FileBytes(), locations);
     EXPECT_EQ(FileBytes("tarvo.ini"), settings);
@@ -346,7 +347,7 @@ TEST_F(LocationCommandsTest, TypedDegreesMinutesSecondsAreStoredConvertedByEvery
 TEST_F(LocationCommandsTest, DeleteKeepsTheFileLengthAndAsksAboutTheDefault) {
     for (const MsgAnswer clear : {MsgAnswer::Yes, MsgAnswer::No}) {
         SCOPED_TRACE(clear == MsgAnswer::Yes ? "cleared" : "kept");
-        Settings& settings = form->state().Settings;
+        Settings& settings = test::WritableState(*form).Settings;
         settings.DefaultLocName = Field50("Yard");
         settings.DefaultLocLat = 40;
         settings.DefaultLocLong = 100;
@@ -356,15 +357,15 @@ TEST_F(LocationCommandsTest, DeleteKeepsTheFileLengthAndAsksAboutTheDefault) {
         Choose("Yard");
         platform.queueAnswer(MsgAnswer::Yes);
         platform.queueAnswer(clear);
-        form->mnuDeleteLocation->trigger();
+        test::Find<QAction>(*form, "mnuDeleteLocation")->trigger();
 
         EXPECT_EQ(FileBytes(), LocationFileBytes({Loc("Depot", 52.25, 1.5), DeletedLocationRecord(),
                                                   Loc("Quay", 50, 1)}));
         EXPECT_EQ(form->state().LocCount, 3);
         EXPECT_EQ(form->state().LocIndex, 2);  // still the deleted record
         EXPECT_EQ(Entries(), (std::vector<std::string>{"Depot", "Quay"}));
-        EXPECT_EQ(form->txtLatitude->text(), "");
-        EXPECT_EQ(form->txtAzimuth->text(), "");
+        EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "");
+        EXPECT_EQ(test::Find<TextBox>(*form, "txtAzimuth")->text(), "");
 
         const auto& messages = platform.messages();
         ASSERT_EQ(messages.size(), 2u);
@@ -389,14 +390,14 @@ TEST_F(LocationCommandsTest, SetDefaultStoresWhatTheBoxesHold) {
     OpenBytes("");
     // A position that is no number is refused, as Add refuses it.
     Type("", "40.5", "abc");
-    form->mnuLocationDefault->trigger();
+    test::Find<QAction>(*form, "mnuLocationDefault")->trigger();
     EXPECT_FALSE(std::filesystem::exists(folder.file("tarvo.ini")));
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.lastMessage().text, "West Long: must be a number in decimal degrees.");
 
     platform.clearRecords();
     Type("", "40.5", "0");
-    form->mnuLocationDefault->trigger();
+    test::Find<QAction>(*form, "mnuLocationDefault")->trigger();
     const Settings ini = IniOnDisk();
     EXPECT_EQ(ini.DefaultLocName, std::string(50, ' '));
     EXPECT_EQ(ini.DefaultLocLat, 40.5);
@@ -407,7 +408,7 @@ TEST_F(LocationCommandsTest, SetDefaultStoresWhatTheBoxesHold) {
     EXPECT_EQ(platform.lastMessage().icon, MsgIcon::None);
 
     Type("Harbour gate", "41", "101");
-    form->mnuLocationDefault->trigger();
+    test::Find<QAction>(*form, "mnuLocationDefault")->trigger();
     EXPECT_EQ(IniOnDisk().DefaultLocName, Field50("Harbour gate"));
     EXPECT_EQ(platform.lastMessage().text, "Harbour gate is now your default location.");
 }
@@ -423,7 +424,7 @@ TEST_F(LocationCommandsTest, NoCurrentLocationIsRefused) {
     for (const Setup setup : {Setup::JustOpened, Setup::NothingMatched, Setup::AlreadyDeleted}) {
         for (const bool remove : {false, true}) {
             SCOPED_TRACE(static_cast<int>(setup) * 2 + remove);
-            form->state().LocIndex = 0;
+            test::WritableState(*form).LocIndex = 0;
             Open(before);
             if (setup == Setup::NothingMatched) {
                 Choose("Pier");
@@ -431,16 +432,18 @@ TEST_F(LocationCommandsTest, NoCurrentLocationIsRefused) {
             } else if (setup == Setup::AlreadyDeleted) {
                 Choose("Yard");
                 platform.queueAnswer(MsgAnswer::Yes);
-                form->mnuDeleteLocation->trigger();
+                test::Find<QAction>(*form, "mnuDeleteLocation")->trigger();
             }
             const std::string expected = FileBytes();
             EXPECT_EQ(expected,
                       LocationFileBytes(setup == Setup::AlreadyDeleted ? yardDeleted : before));
-            form->cboLocations->setText("Yard");
-            form->txtLatitude->setText("45");
-            form->txtLongitude->setText("90");
+            test::Find<ComboBox>(*form, "cboLocations")->setText("Yard");
+            test::Find<TextBox>(*form, "txtLatitude")->setText("45");
+            test::Find<TextBox>(*form, "txtLongitude")->setText("90");
             platform.clearRecords();
-            (remove ? form->mnuDeleteLocation : form->mnuSaveLocation)->trigger();
+            (remove ? test::Find<QAction>(*form, "mnuDeleteLocation")
+                    : test::Find<QAction>(*form, "mnuSaveLocation"))
+                ->trigger();
 
             EXPECT_EQ(FileBytes(), expected);
             ASSERT_EQ(platform.messages().size(), 1u);

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QPushButton>
 #include <filesystem>
 #include <string>
@@ -33,7 +34,7 @@ class LocationFileCommandsTest : public LocationFixture {
         }
         EXPECT_EQ(Entries(), std::vector<std::string>{"Depot"});
         Type("Pier", "51", "2");
-        form->mnuAddLocation->trigger();
+        test::Find<QAction>(*form, "mnuAddLocation")->trigger();
         EXPECT_EQ(FileBytes("sites.loc"), LocationFileBytes({sites[0], Loc("Pier", 51, 2)}));
     }
 
@@ -45,13 +46,13 @@ TEST_F(LocationFileCommandsTest, NewOnAnExistingFileTakesItOver) {
     WriteBytes(folder.file("fleet.loc"), LocationFileBytes(fleet));
     platform.queueFile(Path("fleet.loc"));
     platform.queueAnswer(MsgAnswer::Cancel);
-    form->mnuNewLocFile->trigger();
+    test::Find<QAction>(*form, "mnuNewLocFile")->trigger();
     EXPECT_EQ(form->state().Settings.LocFileName, "sites.loc");
     EXPECT_EQ(Entries(), std::vector<std::string>{"Depot"});
 
     platform.queueFile(Path("fleet.loc"));
     platform.queueAnswer(MsgAnswer::Ok);
-    form->mnuNewLocFile->trigger();
+    test::Find<QAction>(*form, "mnuNewLocFile")->trigger();
     ASSERT_EQ(platform.messages().size(), 2u);
     for (const auto& message : platform.messages()) {
         EXPECT_EQ(message.text, Path("fleet.loc") +
@@ -64,9 +65,9 @@ TEST_F(LocationFileCommandsTest, NewOnAnExistingFileTakesItOver) {
     // The file's records stay; its last record is chosen and shown.
     EXPECT_EQ(FileBytes("fleet.loc"), LocationFileBytes(fleet));
     EXPECT_EQ(Entries(), (std::vector<std::string>{"Quay", "Yard"}));
-    EXPECT_EQ(form->cboLocations->text(), "Quay");
-    EXPECT_EQ(form->txtLatitude->text(), "50");
-    EXPECT_EQ(form->txtLongitude->text(), "1");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "Quay");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "50");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "1");
     EXPECT_EQ(form->state().LocIndex, 2);
     EXPECT_EQ(form->state().Settings.LocFileName, Path("fleet.loc"));
     EXPECT_EQ(IniOnDisk().LocFileName, Path("fleet.loc"));
@@ -97,10 +98,12 @@ TEST_F(LocationFileCommandsTest, NewOrOpenShowsTheLastLiveRecord) {
             if (!open) {
                 platform.queueAnswer(MsgAnswer::Ok);  // the file exists, even when empty
             }
-            (open ? form->mnuOpenLocFile : form->mnuNewLocFile)->trigger();
+            (open ? test::Find<QAction>(*form, "mnuOpenLocFile")
+                  : test::Find<QAction>(*form, "mnuNewLocFile"))
+                ->trigger();
             EXPECT_EQ(Entries(), c.entries);
-            EXPECT_EQ(form->cboLocations->text(), c.name);
-            EXPECT_EQ(form->txtLatitude->text(), c.latitude);
+            EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), c.name);
+            EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), c.latitude);
             EXPECT_EQ(form->state().LocIndex, c.index);
             EXPECT_EQ(form->state().LocCount, static_cast<int>(c.records.size()));
             EXPECT_EQ(FileBytes("fleet.loc"), LocationFileBytes(c.records));
@@ -114,20 +117,20 @@ TEST_F(LocationFileCommandsTest, NewOrOpenShowsTheLastLiveRecord) {
 
 TEST_F(LocationFileCommandsTest, NewOnAMissingNameStartsAnEmptyFile) {
     platform.queueFile(Path("new.loc"));
-    form->mnuNewLocFile->trigger();
+    test::Find<QAction>(*form, "mnuNewLocFile")->trigger();
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_TRUE(fs::exists(folder.file("new.loc")));
     EXPECT_EQ(fs::file_size(folder.file("new.loc")), 0u);
-    EXPECT_EQ(form->cboLocations->count(), 0);
-    EXPECT_EQ(form->cboLocations->text(), "");
-    EXPECT_EQ(form->txtLatitude->text(), "0");
-    EXPECT_EQ(form->txtLongitude->text(), "0");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "0");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "0");
     EXPECT_EQ(form->state().LocCount, 0);
     EXPECT_EQ(IniOnDisk().LocFileName, Path("new.loc"));
 
     // Locations now go to the new file.
     Type("Pier", "51", "2");
-    form->mnuAddLocation->trigger();
+    test::Find<QAction>(*form, "mnuAddLocation")->trigger();
     EXPECT_EQ(FileBytes("new.loc"), LocationFileBytes({Loc("Pier", 51, 2)}));
     EXPECT_EQ(FileBytes("sites.loc"), LocationFileBytes(sites));
     ExpectAllScripted();
@@ -137,13 +140,13 @@ TEST_F(LocationFileCommandsTest, OpenOfAMissingFileChangesNothing) {
     for (const MsgAnswer answer : {MsgAnswer::Ok, MsgAnswer::Cancel}) {
         platform.queueFile(Path("fleet.loc"));
         platform.queueAnswer(answer);
-        form->mnuOpenLocFile->trigger();
+        test::Find<QAction>(*form, "mnuOpenLocFile")->trigger();
         EXPECT_EQ(platform.lastMessage().text, "Cannot find: " + Path("fleet.loc"));
         EXPECT_EQ(platform.lastMessage().buttons, MsgButtons::OkCancel);
         EXPECT_EQ(platform.lastMessage().icon, MsgIcon::Exclamation);
     }
     EXPECT_FALSE(fs::exists(folder.file("fleet.loc")));
-    EXPECT_EQ(form->cboLocations->text(), "Depot");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "Depot");
     ExpectAllScripted();
     ExpectSitesStillCurrent();
 }
@@ -154,14 +157,14 @@ TEST_F(LocationFileCommandsTest, SaveAsOntoItselfIsRefused) {
     const std::string choices[] = {Path("other/sites.loc"), "sites.loc"};
     for (const std::string& choice : choices) {
         platform.queueFile(choice);
-        form->mnuSaveLocFileAs->trigger();
+        test::Find<QAction>(*form, "mnuSaveLocFileAs")->trigger();
         EXPECT_EQ(platform.lastMessage().text, "You cannot copy the file on to itself!");
         EXPECT_EQ(platform.lastMessage().buttons, MsgButtons::Ok);
     }
     // The same full path.
-    form->state().Settings.LocFileName = Path("sites.loc");
+    test::WritableState(*form).Settings.LocFileName = Path("sites.loc");
     platform.queueFile(Path("sites.loc"));
-    form->mnuSaveLocFileAs->trigger();
+    test::Find<QAction>(*form, "mnuSaveLocFileAs")->trigger();
     EXPECT_EQ(platform.messages().size(), 3u);
     EXPECT_EQ(platform.lastMessage().text, "You cannot copy the file on to itself!");
     EXPECT_FALSE(fs::exists(folder.file("other/sites.loc")));
@@ -172,12 +175,12 @@ TEST_F(LocationFileCommandsTest, SaveAsOverwritesAndTheCopyBecomesCurrent) {
     WriteBytes(folder.file("copy.loc"), "old contents");
     platform.queueFile(Path("copy.loc"));
     platform.queueAnswer(MsgAnswer::Cancel);
-    form->mnuSaveLocFileAs->trigger();
+    test::Find<QAction>(*form, "mnuSaveLocFileAs")->trigger();
     EXPECT_EQ(FileBytes("copy.loc"), "old contents");
 
     platform.queueFile(Path("copy.loc"));
     platform.queueAnswer(MsgAnswer::Ok);
-    form->mnuSaveLocFileAs->trigger();
+    test::Find<QAction>(*form, "mnuSaveLocFileAs")->trigger();
     EXPECT_EQ(platform.lastMessage().text,
               Path("copy.loc") +
                   " already exists.\n\rThis operation will overwite the existing file." + kConfirm);
@@ -185,12 +188,12 @@ TEST_F(LocationFileCommandsTest, SaveAsOverwritesAndTheCopyBecomesCurrent) {
     EXPECT_EQ(form->state().Settings.LocFileName, Path("copy.loc"));
     EXPECT_EQ(IniOnDisk().LocFileName, Path("copy.loc"));
     // The location shown stays; changes now go to the copy only.
-    EXPECT_EQ(form->cboLocations->text(), "Depot");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "Depot");
     EXPECT_EQ(form->state().LocIndex, 1);
-    form->txtLatitude->setText("52.5");
-    form->cboLocations->setText("Depot");
+    test::Find<TextBox>(*form, "txtLatitude")->setText("52.5");
+    test::Find<ComboBox>(*form, "cboLocations")->setText("Depot");
     platform.queueAnswer(MsgAnswer::Yes);
-    form->mnuSaveLocation->trigger();
+    test::Find<QAction>(*form, "mnuSaveLocation")->trigger();
     EXPECT_EQ(FileBytes("copy.loc"), LocationFileBytes({Loc("Depot", 52.5, 1.5)}));
     EXPECT_EQ(FileBytes("sites.loc"), LocationFileBytes(sites));
     EXPECT_EQ(OpenDescriptorsOf(folder.file("sites.loc")), 0);
@@ -206,7 +209,7 @@ TEST_F(LocationFileCommandsTest, FailedFileStepsChangeNothing) {
     const std::string stillCurrent = "\n\rsites.loc is still the current location file.";
 
     platform.queueFile(Path("nowhere/copy.loc"));
-    form->mnuSaveLocFileAs->trigger();
+    test::Find<QAction>(*form, "mnuSaveLocFileAs")->trigger();
     EXPECT_EQ(platform.lastMessage().text, "The file " + Path("nowhere/copy.loc") +
                                                " could not be written.\n\rNo such file or "
                                                "directory" +
@@ -217,7 +220,7 @@ TEST_F(LocationFileCommandsTest, FailedFileStepsChangeNothing) {
     platform.queueAnswer(MsgAnswer::Ok);
     {
         FileSizeLimit limit(40);
-        form->mnuSaveLocFileAs->trigger();
+        test::Find<QAction>(*form, "mnuSaveLocFileAs")->trigger();
     }
     EXPECT_EQ(
         platform.lastMessage().text,
@@ -225,7 +228,7 @@ TEST_F(LocationFileCommandsTest, FailedFileStepsChangeNothing) {
     EXPECT_EQ(FileBytes("copy.loc"), "old contents");
 
     platform.queueFile(Path("huge.loc"));
-    form->mnuOpenLocFile->trigger();
+    test::Find<QAction>(*form, "mnuOpenLocFile")->trigger();
     EXPECT_EQ(platform.lastMessage().text, "The location file " + Path("huge.loc") +
                                                " could not be opened.\n\rFile too large" +
                                                stillCurrent);
@@ -233,7 +236,7 @@ TEST_F(LocationFileCommandsTest, FailedFileStepsChangeNothing) {
     // tarvo.ini cannot be rewritten (a folder stands in its place).
     fs::create_directory(folder.file("tarvo.ini"));
     platform.queueFile(Path("new.loc"));
-    form->mnuNewLocFile->trigger();
+    test::Find<QAction>(*form, "mnuNewLocFile")->trigger();
     EXPECT_EQ(platform.lastMessage().text,
               "The file tarvo.ini could not be written.\n\rIs a directory");
 
@@ -242,7 +245,7 @@ TEST_F(LocationFileCommandsTest, FailedFileStepsChangeNothing) {
         FolderNames(folder.path()),
         (std::vector<std::string>{"copy.loc", "huge.loc", "new.loc", "sites.loc", "tarvo.ini"}));
     EXPECT_EQ(OpenDescriptorsOf(folder.file("new.loc")), 0);
-    EXPECT_EQ(form->cboLocations->text(), "Depot");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "Depot");
     EXPECT_EQ(form->state().LocIndex, 1);
     ExpectAllScripted();
     ExpectSitesStillCurrent();

@@ -25,12 +25,12 @@ class LocationFixture : public FormTest {
     void OpenBytes(const std::string& bytes) {
         WriteBytes(folder.file("sites.loc"), bytes);
         // As though tarvo.ini named it, which is what a failed rewrite goes back to.
-        form->state().Settings.LocFileName = "sites.loc";
-        form->state().SettingsInFile.LocFileName = "sites.loc";
+        test::WritableState(*form).Settings.LocFileName = "sites.loc";
+        test::WritableState(*form).SettingsInFile.LocFileName = "sites.loc";
         form->OpenLocationData("sites.loc");
         form->LoadLocationCombo();
-        form->cboSatLong->setText("100");
-        form->state().Updating = 0;
+        test::Find<ComboBox>(*form, "cboSatLong")->setText("100");
+        test::WritableState(*form).Updating = 0;
     }
 
     std::string FileBytes(const std::string& name = "sites.loc") const {
@@ -39,9 +39,9 @@ class LocationFixture : public FormTest {
 
     // The user chooses the list entry of this name.
     void Choose(const std::string& entry) {
-        for (int i = 0; i < form->cboLocations->count(); ++i) {
-            if (form->cboLocations->itemText(i) == entry) {
-                form->cboLocations->choose(i);
+        for (int i = 0; i < test::Find<ComboBox>(*form, "cboLocations")->count(); ++i) {
+            if (test::Find<ComboBox>(*form, "cboLocations")->itemText(i) == entry) {
+                test::Find<ComboBox>(*form, "cboLocations")->choose(i);
                 return;
             }
         }
@@ -50,15 +50,15 @@ class LocationFixture : public FormTest {
 
     // The user types a name and a position, name first, as for a new location.
     void Type(const std::string& name, const std::string& latitude, const std::string& longitude) {
-        form->cboLocations->setText(name);
-        form->txtLatitude->setText(latitude);
-        form->txtLongitude->setText(longitude);
+        test::Find<ComboBox>(*form, "cboLocations")->setText(name);
+        test::Find<TextBox>(*form, "txtLatitude")->setText(latitude);
+        test::Find<TextBox>(*form, "txtLongitude")->setText(longitude);
     }
 
     std::vector<std::string> Entries() const {
         std::vector<std::string> entries;
-        for (int i = 0; i < form->cboLocations->count(); ++i) {
-            entries.push_back(form->cboLocations->itemText(i));
+        for (int i = 0; i < test::Find<ComboBox>(*form, "cboLocations")->count(); ++i) {
+            entries.push_back(test::Find<ComboBox>(*form, "cboLocations")->itemText(i));
         }
         return entries;
     }

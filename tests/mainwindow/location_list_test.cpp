@@ -26,25 +26,25 @@ class LocationListTest : public FormTest {
 
     std::vector<std::string> Entries() const {
         std::vector<std::string> entries;
-        for (int i = 0; i < form->cboLocations->count(); ++i) {
-            entries.push_back(form->cboLocations->itemText(i));
+        for (int i = 0; i < test::Find<ComboBox>(*form, "cboLocations")->count(); ++i) {
+            entries.push_back(test::Find<ComboBox>(*form, "cboLocations")->itemText(i));
         }
         return entries;
     }
 
     // A position shown as a chosen location would show it, with Updating at 0.
     void ShowPosition(const std::string& name) {
-        form->state().Updating = -1;
-        form->cboLocations->setText(name);
-        form->txtLongitude->setText("100");
-        form->txtLatitude->setText("40");
-        form->state().Updating = 0;
-        form->cmdSaveLocation->setEnabled(false);
+        test::WritableState(*form).Updating = -1;
+        test::Find<ComboBox>(*form, "cboLocations")->setText(name);
+        test::Find<TextBox>(*form, "txtLongitude")->setText("100");
+        test::Find<TextBox>(*form, "txtLatitude")->setText("40");
+        test::WritableState(*form).Updating = 0;
+        test::Find<QPushButton>(*form, "cmdSaveLocation")->setEnabled(false);
     }
 
     int IndexOf(const std::string& entry) const {
-        for (int i = 0; i < form->cboLocations->count(); ++i) {
-            if (form->cboLocations->itemText(i) == entry) {
+        for (int i = 0; i < test::Find<ComboBox>(*form, "cboLocations")->count(); ++i) {
+            if (test::Find<ComboBox>(*form, "cboLocations")->itemText(i) == entry) {
                 return i;
             }
         }
@@ -86,17 +86,17 @@ TEST_F(LocationListTest, FillingTheListEmptiesTheCoordinatesAsAnEdit) {
     // With Updating at 0 the emptied latitude counts as an edit of the position.
     ShowPosition("");
     Load({Loc("Depot", 40, 100)});
-    EXPECT_EQ(form->txtLatitude->text(), "");
-    EXPECT_EQ(form->txtLongitude->text(), "");
-    EXPECT_EQ(form->cboLocations->text(), "");
-    EXPECT_TRUE(form->cmdSaveLocation->isEnabled());
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "");
+    EXPECT_TRUE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
 
     // With Updating at -1 the same emptying leaves "Save New Location" alone.
     ShowPosition("");
-    form->state().Updating = -1;
+    test::WritableState(*form).Updating = -1;
     form->LoadLocationCombo();
-    EXPECT_EQ(form->txtLatitude->text(), "");
-    EXPECT_FALSE(form->cmdSaveLocation->isEnabled());
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "");
+    EXPECT_FALSE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
     EXPECT_EQ(Entries(), std::vector<std::string>{"Depot"});  // refilled, not doubled
 }
 
@@ -109,9 +109,9 @@ TEST_F(LocationListTest, EmptyFileLeavesTheListAsItWas) {
     EXPECT_EQ(form->state().LocCount, 0);
     form->LoadLocationCombo();
     EXPECT_EQ(Entries(), (std::vector<std::string>{"Depot", "Harbour gate"}));
-    EXPECT_EQ(form->cboLocations->text(), "Depot");
-    EXPECT_EQ(form->txtLatitude->text(), "40");
-    EXPECT_EQ(form->txtLongitude->text(), "100");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "Depot");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "40");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "100");
     EXPECT_EQ(form->state().LocNames.Count(), 2);
 }
 
@@ -147,36 +147,36 @@ TEST_F(LocationListTest, FileThatCannotBeOpenedIsPassedOnAndNoneStaysOpen) {
 
 TEST_F(LocationListTest, ChoosingANameShowsItsRecordAndCalculates) {
     Load({Loc("Depot", 52.25, 1.5), Loc("Harbour gate", 40, 100)});
-    form->cboSatLong->setText("101");
-    form->cmdSaveLocation->setEnabled(true);
-    form->state().Updating = -1;
+    test::Find<ComboBox>(*form, "cboSatLong")->setText("101");
+    test::Find<QPushButton>(*form, "cmdSaveLocation")->setEnabled(true);
+    test::WritableState(*form).Updating = -1;
 
-    form->cboLocations->choose(IndexOf("Harbour gate"));
-    EXPECT_EQ(form->cboLocations->text(), "Harbour gate");
-    EXPECT_EQ(form->txtLatitude->text(), "40");
-    EXPECT_EQ(form->txtLongitude->text(), "100");
+    test::Find<ComboBox>(*form, "cboLocations")->choose(IndexOf("Harbour gate"));
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "Harbour gate");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "40");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "100");
     // 40 N, 100 W to a satellite at 101 W: the worked example of the calculation.
     EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
-    EXPECT_FALSE(form->cmdSaveLocation->isEnabled());
+    EXPECT_FALSE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
     EXPECT_EQ(form->state().Updating, 0);
     EXPECT_EQ(form->state().LocIndex, 2);
     EXPECT_EQ(form->state().LocBuffer.LocName, Padded("Harbour gate"));
 
     // Coordinates with fractions are shown in their short text form.
-    form->cboLocations->choose(IndexOf("Depot"));
-    EXPECT_EQ(form->txtLatitude->text(), "52.25");
-    EXPECT_EQ(form->txtLongitude->text(), "1.5");
+    test::Find<ComboBox>(*form, "cboLocations")->choose(IndexOf("Depot"));
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "52.25");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "1.5");
     EXPECT_EQ(form->state().LocIndex, 1);
 
     // A text with trailing spaces still names the record (both are padded to 50);
     // writing the trimmed name raises the list's change handler, and the button is
     // disabled again after it.
-    form->state().Updating = -1;
-    form->cboLocations->setText("Harbour gate   ");
+    test::WritableState(*form).Updating = -1;
+    test::Find<ComboBox>(*form, "cboLocations")->setText("Harbour gate   ");
     form->cboLocations_Click();
-    EXPECT_EQ(form->cboLocations->text(), "Harbour gate");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "Harbour gate");
     EXPECT_EQ(form->state().LocIndex, 2);
-    EXPECT_FALSE(form->cmdSaveLocation->isEnabled());
+    EXPECT_FALSE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
     EXPECT_EQ(form->state().Updating, 0);
 }
 
@@ -185,33 +185,33 @@ TEST_F(LocationListTest, ADamagedRecordShowsNoNaNOrInfinity) {
     const double infinity = std::numeric_limits<double>::infinity();
     Load({Loc("Damaged", nan, -infinity), Loc("Half", 45.5, infinity)});
 
-    form->cboLocations->choose(IndexOf("Damaged"));
-    EXPECT_EQ(form->txtLatitude->text(), "0");
-    EXPECT_EQ(form->txtLongitude->text(), "0");
+    test::Find<ComboBox>(*form, "cboLocations")->choose(IndexOf("Damaged"));
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "0");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "0");
     EXPECT_EQ(Shown(), (Results{"", "", ""}));  // 0 is no position
-    form->cboLocations->choose(IndexOf("Half"));
-    EXPECT_EQ(form->txtLatitude->text(), "45.5");
-    EXPECT_EQ(form->txtLongitude->text(), "0");
+    test::Find<ComboBox>(*form, "cboLocations")->choose(IndexOf("Half"));
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "45.5");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "0");
 }
 
 TEST_F(LocationListTest, NameThatMatchesNoRecordEmptiesThePosition) {
     // A name stored with leading spaces is listed trimmed and cannot be found.
     Load({Loc("Depot", 40, 100), Loc("   Old mill", 41, 101)});
     ASSERT_EQ(Entries(), (std::vector<std::string>{"Depot", "Old mill"}));
-    form->cboSatLong->setText("101");
+    test::Find<ComboBox>(*form, "cboSatLong")->setText("101");
     ShowPosition("Depot");
     form->Calculate();
     // 101 W from 40 N, 100 W: the worked example.
     ASSERT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
 
-    form->cboLocations->choose(IndexOf("Old mill"));
-    EXPECT_EQ(form->txtLatitude->text(), "");
-    EXPECT_EQ(form->txtLongitude->text(), "");
+    test::Find<ComboBox>(*form, "cboLocations")->choose(IndexOf("Old mill"));
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "");
     // The emptied latitude emptied the list's text, whose change handler raised
     // Updating and enabled "Save New Location".
-    EXPECT_EQ(form->cboLocations->text(), "");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "");
     EXPECT_EQ(form->state().Updating, -1);
-    EXPECT_TRUE(form->cmdSaveLocation->isEnabled());
+    EXPECT_TRUE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
     EXPECT_EQ(form->state().LocIndex, 3);  // LocCount + 1
     // The results went with the position: none belong to the empty boxes.
     EXPECT_EQ(Shown(), (Results{"", "", ""}));
@@ -222,9 +222,9 @@ TEST_F(LocationListTest, EmptyTextDoesNotFindADeletedRecord) {
     ShowPosition("");
     form->cboLocations_Click();
     EXPECT_EQ(form->state().LocIndex, 3);
-    EXPECT_EQ(form->txtLatitude->text(), "");
-    EXPECT_EQ(form->txtLongitude->text(), "");
-    EXPECT_TRUE(form->cmdSaveLocation->isEnabled());
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "");
+    EXPECT_TRUE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
 }
 
 TEST_F(LocationListTest, NamesAreMatchedExactlyAndTheLowerRecordWins) {
@@ -232,26 +232,26 @@ TEST_F(LocationListTest, NamesAreMatchedExactlyAndTheLowerRecordWins) {
     // Equal entries ignoring case keep the order in which they were added.
     EXPECT_EQ(Entries(), (std::vector<std::string>{"DEPOT", "Depot", "Depot"}));
 
-    form->cboLocations->choose(2);  // the second "Depot" entry
+    test::Find<ComboBox>(*form, "cboLocations")->choose(2);  // the second "Depot" entry
     EXPECT_EQ(form->state().LocIndex, 2);
-    EXPECT_EQ(form->txtLatitude->text(), "40");
-    EXPECT_EQ(form->txtLongitude->text(), "100");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "40");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "100");
 
-    form->cboLocations->choose(0);
+    test::Find<ComboBox>(*form, "cboLocations")->choose(0);
     EXPECT_EQ(form->state().LocIndex, 1);
-    EXPECT_EQ(form->txtLatitude->text(), "30");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "30");
 }
 
 TEST_F(LocationListTest, TypingANameRaisesUpdating) {
-    form->state().Updating = 0;
-    form->cmdSaveLocation->setEnabled(false);
-    form->cboLocations->setText("New site");
+    test::WritableState(*form).Updating = 0;
+    test::Find<QPushButton>(*form, "cmdSaveLocation")->setEnabled(false);
+    test::Find<ComboBox>(*form, "cboLocations")->setText("New site");
     EXPECT_EQ(form->state().Updating, -1);
-    EXPECT_TRUE(form->cmdSaveLocation->isEnabled());
+    EXPECT_TRUE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
 
     // The coordinates typed next keep the new name.
-    form->txtLatitude->setText("45");
-    EXPECT_EQ(form->cboLocations->text(), "New site");
+    test::Find<TextBox>(*form, "txtLatitude")->setText("45");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), "New site");
 }
 
 }  // namespace

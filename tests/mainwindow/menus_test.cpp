@@ -32,43 +32,47 @@ TEST_F(MenusTest, MenuBar) {
     // The pointing aid's menu stands between the specified Satellites and Help.
     EXPECT_EQ(titles, (std::vector<std::string>{"&File", "&Locations", "&Satellites", "&Pointing",
                                                 "&Help"}));
-    EXPECT_EQ(form->mnuFile->objectName(), "mnuFile");
-    EXPECT_EQ(form->mnuLocations->objectName(), "mnuLocations");
-    EXPECT_EQ(form->mnuSatellites->objectName(), "mnuSatellites");
-    EXPECT_EQ(form->mnuPointing->objectName(), "mnuPointing");
-    EXPECT_EQ(form->mnuHelp->objectName(), "mnuHelp");
+    EXPECT_EQ(test::Find<QMenu>(*form, "mnuFile")->objectName(), "mnuFile");
+    EXPECT_EQ(test::Find<QMenu>(*form, "mnuLocations")->objectName(), "mnuLocations");
+    EXPECT_EQ(test::Find<QMenu>(*form, "mnuSatellites")->objectName(), "mnuSatellites");
+    EXPECT_EQ(test::Find<QMenu>(*form, "mnuPointing")->objectName(), "mnuPointing");
+    EXPECT_EQ(test::Find<QMenu>(*form, "mnuHelp")->objectName(), "mnuHelp");
 }
 
 TEST_F(MenusTest, ItemsInOrder) {
-    EXPECT_EQ(Items(form->mnuFile),
+    EXPECT_EQ(Items(test::Find<QMenu>(*form, "mnuFile")),
               (std::vector<std::string>{
                   "mnuNewSatFile=New Satellite File", "mnuSaveSatFileAs=Save Satellite File As",
                   "mnuOpenSatFile=Open Satellite File", "-", "mnuNewLocFile=New Location File",
                   "mnuSaveLocFileAs=Save Location File As", "mnuOpenLocFile=Open Location File",
                   "-", "mnuPreferences=Edit Preferences", "-", "mnuExit=E&xit"}));
-    EXPECT_EQ(Items(form->mnuLocations),
+    EXPECT_EQ(Items(test::Find<QMenu>(*form, "mnuLocations")),
               (std::vector<std::string>{"mnuLocationDefault=Set Current Location as &Default", "-",
                                         "mnuAddLocation=&Add New Location to File",
                                         "mnuSaveLocation=&Save Changes to Current Location", "-",
                                         "mnuDeleteLocation=Delete &Current Location"}));
-    EXPECT_EQ(Items(form->mnuSatellites),
+    EXPECT_EQ(Items(test::Find<QMenu>(*form, "mnuSatellites")),
               (std::vector<std::string>{"mnuSatelliteDefault=Set Current Satellite as &Default",
                                         "-", "mnuAddSatellite=&Add New Satellite to File",
                                         "mnuSaveSatellite=&Save Changes to Current Satellite", "-",
                                         "mnuDeleteSatellite=Delete &Current Satellite"}));
-    EXPECT_EQ(Items(form->mnuPointing),
+    EXPECT_EQ(Items(test::Find<QMenu>(*form, "mnuPointing")),
               (std::vector<std::string>{"mnuPointingAid=Pointing &Aid", "mnuSkyView=&Sky View", "-",
                                         "mnuGpsPosition=Position from &GPS"}));
-    EXPECT_EQ(Items(form->mnuHelp), (std::vector<std::string>{"mnuCallHelp=&Help Files", "-",
-                                                              "mnuAbout=About S.N.G. Tarvo"}));
+    EXPECT_EQ(
+        Items(test::Find<QMenu>(*form, "mnuHelp")),
+        (std::vector<std::string>{"mnuCallHelp=&Help Files", "-", "mnuAbout=About S.N.G. Tarvo"}));
 }
 
 TEST_F(MenusTest, MembersAreTheItemsAndNoneHasAShortcutKey) {
-    EXPECT_EQ(form->findChild<QAction*>("mnuDeleteLocation"), form->mnuDeleteLocation);
-    EXPECT_EQ(form->findChild<QAction*>("mnuAbout"), form->mnuAbout);
-    EXPECT_EQ(form->findChild<QAction*>("mnuExit"), form->mnuExit);
-    for (QMenu* menu : {form->mnuFile, form->mnuLocations, form->mnuSatellites, form->mnuPointing,
-                        form->mnuHelp}) {
+    EXPECT_EQ(form->findChild<QAction*>("mnuDeleteLocation"),
+              test::Find<QAction>(*form, "mnuDeleteLocation"));
+    EXPECT_EQ(form->findChild<QAction*>("mnuAbout"), test::Find<QAction>(*form, "mnuAbout"));
+    EXPECT_EQ(form->findChild<QAction*>("mnuExit"), test::Find<QAction>(*form, "mnuExit"));
+    for (QMenu* menu :
+         {test::Find<QMenu>(*form, "mnuFile"), test::Find<QMenu>(*form, "mnuLocations"),
+          test::Find<QMenu>(*form, "mnuSatellites"), test::Find<QMenu>(*form, "mnuPointing"),
+          test::Find<QMenu>(*form, "mnuHelp")}) {
         for (QAction* item : menu->actions()) {
             SCOPED_TRACE(item->text().toStdString());
             EXPECT_TRUE(item->shortcut().isEmpty());

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -25,8 +26,8 @@ class SatelliteFileMenuTest : public SatelliteFormTest {
         form->WriteINIFile();
         settingsBefore = ReadBytes(folder.file("tarvo.ini"));
         // 40 N, 100 W: from 99 W and 101 W the look angles of the worked examples.
-        form->txtLongitude->setText("100");
-        form->txtLatitude->setText("40");
+        test::Find<TextBox>(*form, "txtLongitude")->setText("100");
+        test::Find<TextBox>(*form, "txtLatitude")->setText("40");
     }
 
     std::string Path(const std::string& name) const { return folder.file(name).string(); }
@@ -48,7 +49,8 @@ class SatelliteFileMenuTest : public SatelliteFormTest {
         EXPECT_EQ(ReadBytes(folder.file("tarvo.sat")), kCurrent);
         EXPECT_EQ(RowNames(), (std::vector<std::string>{Stored("Delta"), Stored("Alpha"),
                                                         Stored("Delta"), Stored("Echo")}));
-        EXPECT_EQ(Entries(form->cboSatLong), (std::vector<std::string>{"30", "101", "120"}));
+        EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatLong")),
+                  (std::vector<std::string>{"30", "101", "120"}));
     }
 
     void ExpectOnlyMessage(const std::string& text, MsgButtons buttons) {
@@ -67,13 +69,13 @@ TEST_F(SatelliteFileMenuTest, NewOnAnExistingFileAsksThenLeavesTwoBlankRecords) 
     const std::string birds = Path("birds.sat");
     WriteBytes(birds, Record("Old", "5", "1"));
     {
-        UpdatingGuard updating(form->state().Updating);
-        form->chkLookList->setValue(1);
+        UpdatingGuard updating(test::WritableState(*form).Updating);
+        test::Find<CheckBox>(*form, "chkLookList")->setValue(1);
     }
 
     platform.queueFile(birds);
     platform.queueAnswer(MsgAnswer::Cancel);
-    form->mnuNewSatFile_Click();
+    test::Find<QAction>(*form, "mnuNewSatFile")->trigger();
     ExpectOnlyMessage(birds + " already exists." + kLineBreak +
                           "This operation will erase any existing data in this file." + kConfirm,
                       MsgButtons::OkCancel);
@@ -82,27 +84,27 @@ TEST_F(SatelliteFileMenuTest, NewOnAnExistingFileAsksThenLeavesTwoBlankRecords) 
 
     platform.queueFile(birds);
     platform.queueAnswer(MsgAnswer::Ok);
-    form->mnuNewSatFile_Click();
+    test::Find<QAction>(*form, "mnuNewSatFile")->trigger();
     EXPECT_EQ(ReadBytes(birds), kBlank + kBlank);  // six lines
     EXPECT_EQ(form->state().Settings.SatFileName, birds);
     EXPECT_EQ(SettingsSatFile(), birds);
     EXPECT_EQ(form->state().SatelliteTable.SatLast(), 1);
-    EXPECT_EQ(Entries(form->cboSatName), std::vector<std::string>{""});
-    EXPECT_EQ(Entries(form->cboSatLong), std::vector<std::string>{"0"});
-    EXPECT_EQ(form->chkLookList->value(), 0);
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatName")), std::vector<std::string>{""});
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatLong")), std::vector<std::string>{"0"});
+    EXPECT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(), 0);
     EXPECT_EQ(ReadBytes(folder.file("tarvo.sat")), kCurrent);  // the old file stays
     EXPECT_EQ(platform.pendingCount(), 0u);
 }
 
 TEST_F(SatelliteFileMenuTest, NewOnAMissingNameCreatesItWhateverUpdatingWas) {
     // Typing a new location name leaves Updating at -1; New still does its work.
-    form->state().Updating = -1;
+    test::WritableState(*form).Updating = -1;
     platform.queueFile(Path("fresh.sat"));
-    form->mnuNewSatFile_Click();
+    test::Find<QAction>(*form, "mnuNewSatFile")->trigger();
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_EQ(ReadBytes(Path("fresh.sat")), kBlank + kBlank);
     EXPECT_EQ(SettingsSatFile(), Path("fresh.sat"));
-    EXPECT_EQ(Entries(form->cboSatLong), std::vector<std::string>{"0"});
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatLong")), std::vector<std::string>{"0"});
 }
 
 TEST_F(SatelliteFileMenuTest, OpenShowsTheDefaultSatelliteAndCalculates) {
@@ -110,23 +112,24 @@ TEST_F(SatelliteFileMenuTest, OpenShowsTheDefaultSatelliteAndCalculates) {
     WriteBytes(other, Record("Charlie", "99", "1") + Record("Bravo", "72", "0") +
                           Record("Charlie", "99", "1"));
     platform.queueFile(other);
-    form->mnuOpenSatFile_Click();
+    test::Find<QAction>(*form, "mnuOpenSatFile")->trigger();
 
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_EQ(form->state().Settings.SatFileName, other);
     EXPECT_EQ(SettingsSatFile(), other);
     EXPECT_EQ(form->state().CurSat, 2);
-    EXPECT_EQ(form->cboSatName->text(), "Charlie");
-    EXPECT_EQ(form->cboSatLong->text(), "99");
-    EXPECT_EQ(form->chkLookList->value(), 1);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "Charlie");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "99");
+    EXPECT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(), 1);
     EXPECT_EQ(Shown(), (Results{"178.444", "43.712", "20249.4"}));
-    EXPECT_EQ(Entries(form->cboSatLong), (std::vector<std::string>{"72", "99"}));
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatLong")),
+              (std::vector<std::string>{"72", "99"}));
 }
 
 TEST_F(SatelliteFileMenuTest, OpenOfAMissingFileSaysSoAndChangesNothing) {
     const std::string missing = Path("missing.sat");
     platform.queueFile(missing);
-    form->mnuOpenSatFile_Click();
+    test::Find<QAction>(*form, "mnuOpenSatFile")->trigger();
     ExpectOnlyMessage(missing + " Not Found", MsgButtons::Ok);
     ExpectUnchanged();
 
@@ -134,7 +137,7 @@ TEST_F(SatelliteFileMenuTest, OpenOfAMissingFileSaysSoAndChangesNothing) {
     WriteBytes(Path("case.sat"), kCurrent);
     platform.clearRecords();
     platform.queueFile(FileChoice{Path("case.sat"), "Case.sat"});
-    form->mnuOpenSatFile_Click();
+    test::Find<QAction>(*form, "mnuOpenSatFile")->trigger();
     ExpectOnlyMessage(Path("case.sat") + " Not Found", MsgButtons::Ok);
     ExpectUnchanged();
 }
@@ -142,9 +145,10 @@ TEST_F(SatelliteFileMenuTest, OpenOfAMissingFileSaysSoAndChangesNothing) {
 TEST_F(SatelliteFileMenuTest, OpenOfADamagedFileReportsItAndKeepsTheCurrentCatalogue) {
     const std::string damaged = Path("damaged.sat");
     WriteBytes(damaged, Record("Only", "5", "1") + "\"Half\"\r\n");
-    form->cboSatName->choose(EntryIndex(form->cboSatName, "Echo"));
+    test::Find<ComboBox>(*form, "cboSatName")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "Echo"));
     platform.queueFile(damaged);
-    form->mnuOpenSatFile_Click();
+    test::Find<QAction>(*form, "mnuOpenSatFile")->trigger();
 
     ASSERT_EQ(platform.messages().size(), 1u);
     EXPECT_EQ(platform.lastMessage().text, "The file " + damaged + " was not found or is corrupt!" +
@@ -152,7 +156,7 @@ TEST_F(SatelliteFileMenuTest, OpenOfADamagedFileReportsItAndKeepsTheCurrentCatal
     EXPECT_EQ(platform.lastMessage().icon, MsgIcon::Critical);
     ExpectUnchanged();  // tarvo.sat stays current, named in tarvo.ini
     EXPECT_EQ(form->state().CurSat, 3);
-    EXPECT_EQ(form->cboSatName->text(), "Echo");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "Echo");
     EXPECT_EQ(ReadBytes(damaged), Record("Only", "5", "1") + "\"Half\"\r\n");
     EXPECT_TRUE(boundary.failures.empty());
 }
@@ -160,32 +164,34 @@ TEST_F(SatelliteFileMenuTest, OpenOfADamagedFileReportsItAndKeepsTheCurrentCatal
 // Opened from a file whose default satellite has no catalogue row, no row is current:
 // Save Changes then refuses instead of writing over the row current before.
 TEST_F(SatelliteFileMenuTest, OpenWhoseDefaultIsNotInTheCatalogueLeavesNoRowCurrent) {
-    form->cboSatName->choose(EntryIndex(form->cboSatName, "Echo"));
+    test::Find<ComboBox>(*form, "cboSatName")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "Echo"));
     ASSERT_EQ(form->state().CurSat, 3);
     const std::string other = Path("other.sat");
     const std::string bytes = Record("Gone", "88", "0") + Record("Bravo", "72", "0") +
                               Record("Charlie", "99", "0") + Record("Foxtrot", "130", "0");
     WriteBytes(other, bytes);
     platform.queueFile(other);
-    form->mnuOpenSatFile_Click();
+    test::Find<QAction>(*form, "mnuOpenSatFile")->trigger();
     EXPECT_EQ(form->state().CurSat, 0);
-    EXPECT_EQ(form->cboSatName->text(), Stored("Gone"));
-    EXPECT_EQ(form->cboSatLong->text(), "");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), Stored("Gone"));
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "");
     EXPECT_EQ(Shown(), (Results{"", "", ""}));
 
-    form->cboSatName->setText("Gone");
-    form->cboSatLong->setText("88");
-    form->mnuSaveSatellite_Click();
+    test::Find<ComboBox>(*form, "cboSatName")->setText("Gone");
+    test::Find<ComboBox>(*form, "cboSatLong")->setText("88");
+    test::Find<QAction>(*form, "mnuSaveSatellite")->trigger();
     ExpectOnlyMessage("Choose a satellite from the list first", MsgButtons::Ok);
     EXPECT_EQ(ReadBytes(other), bytes);
 }
 
 TEST_F(SatelliteFileMenuTest, SaveAsWritesTheTableToANewFileAndMakesItCurrent) {
-    form->cboSatName->choose(EntryIndex(form->cboSatName, "Echo"));
+    test::Find<ComboBox>(*form, "cboSatName")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "Echo"));
     const Results before = Shown();
     const std::string copy = Path("copy.sat");
     platform.queueFile(copy);
-    form->mnuSaveSatFileAs_Click();
+    test::Find<QAction>(*form, "mnuSaveSatFileAs")->trigger();
 
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_EQ(ReadBytes(copy), kCurrent);
@@ -196,18 +202,19 @@ TEST_F(SatelliteFileMenuTest, SaveAsWritesTheTableToANewFileAndMakesItCurrent) {
     // 40 N, 100 W is the worked example 181.556, 43.712, 20249.4 (Echo at 120 W gave
     // others).
     EXPECT_EQ(form->state().CurSat, 2);
-    EXPECT_EQ(form->cboSatName->text(), "Delta");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "Delta");
     EXPECT_NE(before, (Results{"181.556", "43.712", "20249.4"}));
     EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
 }
 
 TEST_F(SatelliteFileMenuTest, NewLeavesNoResultsOfTheSatelliteShownBefore) {
-    form->cboSatName->choose(EntryIndex(form->cboSatName, "Delta"));
+    test::Find<ComboBox>(*form, "cboSatName")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "Delta"));
     ASSERT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
     platform.queueFile(Path("fresh.sat"));
-    form->mnuNewSatFile_Click();
-    EXPECT_EQ(form->cboSatName->text(), "");
-    EXPECT_EQ(form->cboSatLong->text(), "");
+    test::Find<QAction>(*form, "mnuNewSatFile")->trigger();
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "");
     EXPECT_EQ(Shown(), (Results{"", "", ""}));
     EXPECT_EQ(form->state().CurSat, 0);  // the boxes show no satellite
 }
@@ -219,7 +226,7 @@ TEST_F(SatelliteFileMenuTest, SaveAsOfATableWithoutRowsWritesAFileThatReadsBack)
     ASSERT_TRUE(form->state().SatelliteTable.Empty());
     platform.clearRecords();
     platform.queueFile(Path("empty.sat"));
-    form->mnuSaveSatFileAs_Click();
+    test::Find<QAction>(*form, "mnuSaveSatFileAs")->trigger();
 
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_EQ(ReadBytes(Path("empty.sat")), kBlank);
@@ -237,20 +244,21 @@ TEST_F(SatelliteFileMenuTest, ASettingsFileThatCannotBeWrittenKeepsTheCurrentFil
                                                                std::filesystem::perms::others_read);
     const struct {
         const char* what;
-        void (frmSatellite::*command)();
+        const char* command;  // the menu item
         std::string chosen;
     } cases[] = {
-        {"New", &frmSatellite::mnuNewSatFile_Click, Path("fresh.sat")},
-        {"Open", &frmSatellite::mnuOpenSatFile_Click, Path("other.sat")},
-        {"Save As", &frmSatellite::mnuSaveSatFileAs_Click, Path("copy.sat")},
+        {"New", "mnuNewSatFile", Path("fresh.sat")},
+        {"Open", "mnuOpenSatFile", Path("other.sat")},
+        {"Save As", "mnuSaveSatFileAs", Path("copy.sat")},
     };
-    form->cboSatName->choose(EntryIndex(form->cboSatName, "Echo"));
+    test::Find<ComboBox>(*form, "cboSatName")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "Echo"));
     const Results shown = Shown();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         platform.clearRecords();
         platform.queueFile(c.chosen);
-        (form.get()->*c.command)();
+        test::Find<QAction>(*form, c.command)->trigger();
         ExpectOnlyMessage("The file tarvo.ini could not be written." + kLineBreak +
                               "Permission denied" + kLineBreak +
                               "tarvo.sat is still the current satellite file.",
@@ -259,7 +267,7 @@ TEST_F(SatelliteFileMenuTest, ASettingsFileThatCannotBeWrittenKeepsTheCurrentFil
         const std::optional<Settings> onDisk = ReadSettingsFile("tarvo.ini");
         ASSERT_TRUE(onDisk.has_value());
         EXPECT_EQ(SettingsFileText(form->state().Settings), SettingsFileText(*onDisk));
-        EXPECT_EQ(form->cboSatName->text(), "Echo");
+        EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "Echo");
         EXPECT_EQ(Shown(), shown);
     }
 }
@@ -269,7 +277,7 @@ TEST_F(SatelliteFileMenuTest, SaveAsOverAnExistingFileAsksFirst) {
     WriteBytes(taken, Record("Old", "5", "1"));
     platform.queueFile(taken);
     platform.queueAnswer(MsgAnswer::Cancel);
-    form->mnuSaveSatFileAs_Click();
+    test::Find<QAction>(*form, "mnuSaveSatFileAs")->trigger();
     ExpectOnlyMessage("You are about to overwite:" + kLineBreak + taken + kConfirm,
                       MsgButtons::OkCancel);
     EXPECT_EQ(ReadBytes(taken), Record("Old", "5", "1"));
@@ -277,7 +285,7 @@ TEST_F(SatelliteFileMenuTest, SaveAsOverAnExistingFileAsksFirst) {
 
     platform.queueFile(taken);
     platform.queueAnswer(MsgAnswer::Ok);
-    form->mnuSaveSatFileAs_Click();
+    test::Find<QAction>(*form, "mnuSaveSatFileAs")->trigger();
     EXPECT_EQ(ReadBytes(taken), kCurrent);
     EXPECT_EQ(SettingsSatFile(), taken);
 }
@@ -288,7 +296,7 @@ TEST_F(SatelliteFileMenuTest, SaveAsOntoTheCurrentFileIsRefused) {
     for (const std::string& path : {Path("tarvo.sat"), Path("elsewhere/tarvo.sat")}) {
         platform.clearRecords();
         platform.queueFile(path);
-        form->mnuSaveSatFileAs_Click();
+        test::Find<QAction>(*form, "mnuSaveSatFileAs")->trigger();
         ExpectOnlyMessage("You cannot copy the file on to itself!", MsgButtons::Ok);
         ExpectUnchanged();
     }
@@ -299,11 +307,10 @@ TEST_F(SatelliteFileMenuTest, FailedWritesLeaveTheCurrentFileCurrent) {
     // A folder in the chosen file's place cannot be written over.
     std::filesystem::create_directory(folder.file("folder.sat"));
     const std::string folderPath = Path("folder.sat");
-    for (auto command :
-         {&frmSatellite::mnuNewSatFile_Click, &frmSatellite::mnuSaveSatFileAs_Click}) {
+    for (const char* command : {"mnuNewSatFile", "mnuSaveSatFileAs"}) {
         platform.clearRecords();
         platform.queueFile(folderPath);
-        (form.get()->*command)();
+        test::Find<QAction>(*form, command)->trigger();
         ExpectOnlyMessage(
             "The file " + folderPath + " could not be written." + kLineBreak + "Is a directory",
             MsgButtons::Ok);
@@ -315,7 +322,7 @@ TEST_F(SatelliteFileMenuTest, FailedWritesLeaveTheCurrentFileCurrent) {
 TEST_F(SatelliteFileMenuTest, APathTheSettingsFileCannotHoldIsRefused) {
     const std::string broken = Path("two\nlines.sat");
     platform.queueFile(broken);
-    form->mnuNewSatFile_Click();
+    test::Find<QAction>(*form, "mnuNewSatFile")->trigger();
     ExpectOnlyMessage(broken + kLineBreak +
                           "This name holds a line break, which the settings file cannot keep. "
                           "Please choose another file.",

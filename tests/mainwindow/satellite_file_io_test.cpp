@@ -42,27 +42,32 @@ TEST_F(SatelliteFileCommandsTest, GoodFileReplacesTheTableAndFillsTheLists) {
     EXPECT_EQ(table.Row(0).SatLook, 1);
     EXPECT_EQ(table.Row(1).SatLong, 72.5);
     EXPECT_EQ(table.Row(1).SatLook, 1);
-    EXPECT_EQ(Entries(form->cboSatLong), (std::vector<std::string>{"72.5", "99", "101"}));
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatLong")),
+              (std::vector<std::string>{"72.5", "99", "101"}));
     // Alphabetical by default: capitals before small letters.
-    EXPECT_EQ(Entries(form->cboSatName), (std::vector<std::string>{"Mid", "Zeta", "alpha"}));
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatName")),
+              (std::vector<std::string>{"Mid", "Zeta", "alpha"}));
     EXPECT_EQ(form->state().SatOrder, (std::vector<std::int16_t>{0, 3, 2, 1}));
-    EXPECT_EQ(form->cboSatName->text(), "");
-    EXPECT_EQ(form->cboSatLong->text(), "");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "");
     EXPECT_EQ(form->state().CurSat, 0);
     EXPECT_TRUE(platform.messages().empty());
 }
 
 TEST_F(SatelliteFileCommandsTest, EmptyNameChangesNothing) {
     Load("good.sat", kCatalogue);
-    form->cboSatName->choose(EntryIndex(form->cboSatName, "Zeta"));
+    test::Find<ComboBox>(*form, "cboSatName")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "Zeta"));
     const std::vector<std::string> rows = RowNames();
 
     form->ReadSatFile("");
 
     EXPECT_EQ(RowNames(), rows);
-    EXPECT_EQ(Entries(form->cboSatName), (std::vector<std::string>{"Mid", "Zeta", "alpha"}));
-    EXPECT_EQ(Entries(form->cboSatLong), (std::vector<std::string>{"72.5", "99", "101"}));
-    EXPECT_EQ(form->cboSatName->text(), "Zeta");
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatName")),
+              (std::vector<std::string>{"Mid", "Zeta", "alpha"}));
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatLong")),
+              (std::vector<std::string>{"72.5", "99", "101"}));
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "Zeta");
     EXPECT_EQ(form->state().CurSat, 2);
     EXPECT_TRUE(platform.messages().empty());
     EXPECT_TRUE(boundary.failures.empty());
@@ -74,21 +79,22 @@ TEST_F(SatelliteFileCommandsTest, OneRecordGivesEmptyListsInEitherOrder) {
 
     EXPECT_EQ(form->state().SatelliteTable.SatLast(), 0);
     EXPECT_EQ(RowNames(), std::vector<std::string>{Stored("Only")});
-    EXPECT_EQ(form->cboSatName->count(), 0);
-    EXPECT_EQ(form->cboSatLong->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->count(), 0);
 
-    form->state().Settings.SortAlpha = 0;
+    test::WritableState(*form).Settings.SortAlpha = 0;
     form->ReadSatFile("one.sat");
-    EXPECT_EQ(form->cboSatName->count(), 0);
-    EXPECT_EQ(form->cboSatLong->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->count(), 0);
     EXPECT_TRUE(platform.messages().empty());
 }
 
 TEST_F(SatelliteFileCommandsTest, DamagedFileKeepsTheCompleteRecordsAndTheOldLists) {
     Load("good.sat", kCatalogue);
-    form->txtLongitude->setText("100");
-    form->txtLatitude->setText("40");
-    form->cboSatName->choose(EntryIndex(form->cboSatName, "Mid"));
+    test::Find<TextBox>(*form, "txtLongitude")->setText("100");
+    test::Find<TextBox>(*form, "txtLatitude")->setText("40");
+    test::Find<ComboBox>(*form, "cboSatName")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "Mid"));
     ASSERT_EQ(form->state().CurSat, 3);
 
     // The second record ends after its longitude.
@@ -97,36 +103,41 @@ TEST_F(SatelliteFileCommandsTest, DamagedFileKeepsTheCompleteRecordsAndTheOldLis
     ExpectReadFailure(platform, "bad.sat");
     EXPECT_EQ(form->state().SatelliteTable.SatLast(), 0);
     EXPECT_EQ(RowNames(), std::vector<std::string>{Stored("First")});
-    EXPECT_EQ(Entries(form->cboSatName), (std::vector<std::string>{"Mid", "Zeta", "alpha"}));
-    EXPECT_EQ(Entries(form->cboSatLong), (std::vector<std::string>{"72.5", "99", "101"}));
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatName")),
+              (std::vector<std::string>{"Mid", "Zeta", "alpha"}));
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatLong")),
+              (std::vector<std::string>{"72.5", "99", "101"}));
     // Row 3 is gone: the current satellite is the default one again.
     EXPECT_EQ(form->state().CurSat, 0);
     EXPECT_EQ(form->state().SatOrder, std::vector<std::int16_t>{0});
 
     // The old entries match no row now: choosing a name empties the position, and
     // with no position there is no result.
-    form->cboSatName->choose(EntryIndex(form->cboSatName, "Zeta"));
-    EXPECT_EQ(form->cboSatLong->text(), "");
+    test::Find<ComboBox>(*form, "cboSatName")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "Zeta"));
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "");
     EXPECT_EQ(form->state().CurSat, 0);
     EXPECT_EQ(Shown(), (Results{"", "", ""}));
     // Choosing a position empties the name; the calculation still works from the
     // position (the 101 W satellite of the worked example).
-    form->cboSatLong->choose(EntryIndex(form->cboSatLong, "101"));
-    EXPECT_EQ(form->cboSatName->text(), "");
+    test::Find<ComboBox>(*form, "cboSatLong")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatLong"), "101"));
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "");
     EXPECT_EQ(form->state().CurSat, 0);
     EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
     // The order buttons rebuild from the one row there is.
     ShowOrderOption();
-    form->optArc->userClick();
-    EXPECT_EQ(form->cboSatName->count(), 0);
-    EXPECT_EQ(form->cboSatName->text(), Stored("First"));
-    EXPECT_EQ(form->cboSatLong->text(), "101");
+    test::Find<OptionButton>(*form, "optArc")->userClick();
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), Stored("First"));
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "101");
     EXPECT_TRUE(boundary.failures.empty());
 }
 
 TEST_F(SatelliteFileCommandsTest, MissingOrEmptyFileLeavesNoRowAtAll) {
     Load("good.sat", kCatalogue);
-    form->cboSatName->choose(EntryIndex(form->cboSatName, "alpha"));
+    test::Find<ComboBox>(*form, "cboSatName")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "alpha"));
     ASSERT_EQ(form->state().CurSat, 1);
 
     form->ReadSatFile("missing.sat");
@@ -134,7 +145,8 @@ TEST_F(SatelliteFileCommandsTest, MissingOrEmptyFileLeavesNoRowAtAll) {
     EXPECT_TRUE(form->state().SatelliteTable.Empty());
     EXPECT_EQ(form->state().SatelliteTable.SatLast(), -1);
     EXPECT_EQ(form->FnCurrentSatellite(), nullptr);
-    EXPECT_EQ(Entries(form->cboSatLong), (std::vector<std::string>{"72.5", "99", "101"}));
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatLong")),
+              (std::vector<std::string>{"72.5", "99", "101"}));
 
     platform.clearRecords();
     Load("empty.sat", "");
@@ -142,16 +154,18 @@ TEST_F(SatelliteFileCommandsTest, MissingOrEmptyFileLeavesNoRowAtAll) {
     EXPECT_TRUE(form->state().SatelliteTable.Empty());
 
     // Nothing reads the absent row: choosing, showing and reordering do nothing with it.
-    form->cboSatName->choose(EntryIndex(form->cboSatName, "alpha"));
-    form->cboSatLong->choose(EntryIndex(form->cboSatLong, "99"));
+    test::Find<ComboBox>(*form, "cboSatName")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatName"), "alpha"));
+    test::Find<ComboBox>(*form, "cboSatLong")
+        ->choose(EntryIndex(test::Find<ComboBox>(*form, "cboSatLong"), "99"));
     form->DisplaySatelliteData();
     form->SetListOption();
     ShowOrderOption();
-    form->optArc->userClick();
-    EXPECT_EQ(form->cboSatName->count(), 0);
-    EXPECT_EQ(form->cboSatLong->count(), 0);
-    EXPECT_EQ(form->cboSatName->text(), "");
-    EXPECT_EQ(form->cboSatLong->text(), "");
+    test::Find<OptionButton>(*form, "optArc")->userClick();
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "");
     EXPECT_TRUE(boundary.failures.empty());
 }
 
@@ -159,12 +173,12 @@ TEST_F(SatelliteFileCommandsTest, BlankLineAfterTheLastRecordIsDamage) {
     Load("trailing.sat", "\"A\",101,1\r\n\"B\",99,0\r\n\r\n");
     ExpectReadFailure(platform, "trailing.sat");
     EXPECT_EQ(RowNames(), (std::vector<std::string>{Stored("A"), Stored("B")}));
-    EXPECT_EQ(form->cboSatLong->count(), 0);  // not rebuilt
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->count(), 0);  // not rebuilt
 }
 
 TEST_F(SatelliteFileCommandsTest, WriteGoesToDiskThenRebuildsTheLists) {
     Load("good.sat", kCatalogue);
-    SatelliteTable& table = form->state().SatelliteTable;
+    SatelliteTable& table = test::WritableState(*form).SatelliteTable;
     // Zeta (row 2) moves to 50 W: written in row order, then listed first.
     table.SetRow(2, SatelliteRecord{"Zeta", 50, 1});
 
@@ -175,17 +189,19 @@ TEST_F(SatelliteFileCommandsTest, WriteGoesToDiskThenRebuildsTheLists) {
               "\"alpha                    \"\r\n72.5\r\n1\r\n"
               "\"Zeta                     \"\r\n50\r\n1\r\n"
               "\"Mid                      \"\r\n101\r\n0\r\n");
-    EXPECT_EQ(Entries(form->cboSatLong), (std::vector<std::string>{"50", "72.5", "101"}));
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatLong")),
+              (std::vector<std::string>{"50", "72.5", "101"}));
     EXPECT_EQ(RowNames()[1], Stored("Zeta"));
     EXPECT_TRUE(platform.messages().empty());
 
     // With Updating raised the file is written and the lists stay as they are.
     table.SetRow(0, SatelliteRecord{"Zeta", 50, 1});
-    form->state().Updating = -1;
+    test::WritableState(*form).Updating = -1;
     table.SetRow(3, SatelliteRecord{"Mid", 20, 0});
     EXPECT_TRUE(form->WriteSatFile("good.sat"));
-    form->state().Updating = 0;
-    EXPECT_EQ(Entries(form->cboSatLong), (std::vector<std::string>{"50", "72.5", "101"}));
+    test::WritableState(*form).Updating = 0;
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatLong")),
+              (std::vector<std::string>{"50", "72.5", "101"}));
     const std::string defaultRecord = "\"Zeta                     \"\r\n50\r\n1\r\n";
     EXPECT_EQ(ReadBytes(folder.file("good.sat")).substr(0, defaultRecord.size()), defaultRecord);
     EXPECT_EQ(RowNames()[3], Stored("Mid"));  // not sorted yet
@@ -194,7 +210,7 @@ TEST_F(SatelliteFileCommandsTest, WriteGoesToDiskThenRebuildsTheLists) {
 TEST_F(SatelliteFileCommandsTest, FailedWriteIsReportedAndTheTableKeepsItsContents) {
     Load("good.sat", kCatalogue);
     WriteBytes(folder.file("plain"), "a file, not a folder");
-    form->state().SatelliteTable.SetRow(3, SatelliteRecord{"Mid", 20, 0});
+    test::WritableState(*form).SatelliteTable.SetRow(3, SatelliteRecord{"Mid", 20, 0});
 
     EXPECT_FALSE(form->WriteSatFile("plain/tarvo.sat"));
 
@@ -208,7 +224,8 @@ TEST_F(SatelliteFileCommandsTest, FailedWriteIsReportedAndTheTableKeepsItsConten
     // The change stays in memory and the lists show it.
     EXPECT_EQ(RowNames()[1], Stored("Mid"));
     EXPECT_EQ(form->state().SatelliteTable.Row(1).SatLong, 20);
-    EXPECT_EQ(Entries(form->cboSatLong), (std::vector<std::string>{"20", "72.5", "99"}));
+    EXPECT_EQ(Entries(test::Find<ComboBox>(*form, "cboSatLong")),
+              (std::vector<std::string>{"20", "72.5", "99"}));
 
     // A folder in the file's place stays as it was.
     platform.clearRecords();

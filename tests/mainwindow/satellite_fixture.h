@@ -50,9 +50,11 @@ class SatelliteFormTest : public FormTest {
     // Selects the option button of the order in the settings as start-up does: as the
     // program's own write, so no settings file is written.
     void ShowOrderOption() {
-        form->state().Updating = -1;
-        (form->state().Settings.SortAlpha != 0 ? form->optAlpha : form->optArc)->setValue(true);
-        form->state().Updating = 0;
+        test::WritableState(*form).Updating = -1;
+        (form->state().Settings.SortAlpha != 0 ? test::Find<OptionButton>(*form, "optAlpha")
+                                               : test::Find<OptionButton>(*form, "optArc"))
+            ->setValue(true);
+        test::WritableState(*form).Updating = 0;
     }
 
     BoundaryFailures boundary;

@@ -119,7 +119,7 @@ TEST_F(SettingsCommandsTest, GoodFileIsTakenWithoutAQuestion) {
 }
 
 TEST_F(SettingsCommandsTest, MissingFileRebuiltOnYes) {
-    SetNonDefaults(form->state().Settings);
+    SetNonDefaults(test::WritableState(*form).Settings);
     platform.queueAnswer(MsgAnswer::Yes);
 
     form->ReadINIFile();
@@ -132,7 +132,7 @@ TEST_F(SettingsCommandsTest, MissingFileRebuiltOnYes) {
 }
 
 TEST_F(SettingsCommandsTest, MissingFileOnNoWritesNothingAndRunsOnDefaults) {
-    SetNonDefaults(form->state().Settings);
+    SetNonDefaults(test::WritableState(*form).Settings);
     platform.queueAnswer(MsgAnswer::No);
 
     form->ReadINIFile();
@@ -173,8 +173,8 @@ TEST_F(SettingsCommandsTest, FailedWriteIsReportedAndChangesNothingOnDisk) {
     // A folder stands where the file should be: the rewrite cannot replace it.
     std::filesystem::create_directory(folder.file("tarvo.ini"));
     WriteBytes(folder.file("tarvo.ini") / "inside", "kept");
-    form->state().Settings.SortAlpha = 0;
-    form->state().Settings.AzOffset = 1.25;
+    test::WritableState(*form).Settings.SortAlpha = 0;
+    test::WritableState(*form).Settings.AzOffset = 1.25;
 
     EXPECT_FALSE(form->WriteINIFile());
 
@@ -211,8 +211,8 @@ TEST_F(SettingsCommandsTest, ReadOnlyFileIsRefusedAndReportedWhoeverRunsTheProgr
                                                                std::filesystem::perms::group_read);
     form->ReadINIFile();
     ASSERT_TRUE(platform.messages().empty());
-    form->state().Settings.AzOffset = 1.25;
-    form->state().Settings.SatFileName = "changed.sat";
+    test::WritableState(*form).Settings.AzOffset = 1.25;
+    test::WritableState(*form).Settings.SatFileName = "changed.sat";
 
     EXPECT_FALSE(form->WriteINIFile());
     ASSERT_EQ(platform.messages().size(), 1u);
@@ -237,7 +237,7 @@ TEST_F(SettingsCommandsTest, APipeNamedTarvoIniIsAskedAboutLikeAMissingFile) {
 TEST_F(SettingsCommandsTest, WriteReplacesTheWholeFile) {
     WriteBytes(folder.file("tarvo.ini"), HandMadeFile(" 9009 ") + "an extra line\r\n");
     form->ReadINIFile();
-    form->state().Settings.PrtFontSize = 10;
+    test::WritableState(*form).Settings.PrtFontSize = 10;
 
     EXPECT_TRUE(form->WriteINIFile());
 
@@ -256,8 +256,8 @@ TEST_F(SettingsCommandsTest, OffsetsReadFromTheFileReachTheCalculation) {
 
     // The worked example (181.556, 43.712, 20249.4) with the offsets added by hand.
     EXPECT_EQ(CalculateFor("101", "100", "40"), (Results{"181.806", "42.212", "20249.4"}));
-    EXPECT_EQ(form->lblAzimuth->caption(), "Adjusted Azimuth:");
-    EXPECT_EQ(form->lblElevation->caption(), "Adjusted Elevation:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblAzimuth")->caption(), "Adjusted Azimuth:");
+    EXPECT_EQ(test::Find<Label>(*form, "lblElevation")->caption(), "Adjusted Elevation:");
 }
 
 }  // namespace

@@ -65,8 +65,8 @@ class StartupTest : public FormTest {
 
     std::vector<std::string> LocationEntries() const {
         std::vector<std::string> entries;
-        for (int i = 0; i < form->cboLocations->count(); ++i) {
-            entries.push_back(form->cboLocations->itemText(i));
+        for (int i = 0; i < test::Find<ComboBox>(*form, "cboLocations")->count(); ++i) {
+            entries.push_back(test::Find<ComboBox>(*form, "cboLocations")->itemText(i));
         }
         return entries;
     }
@@ -83,23 +83,24 @@ TEST_F(StartupTest, WorkedExample) {
     EXPECT_EQ(form->state().ConfirmText, kLineBreak + "Do you really want to do that?");
 
     // The default satellite, its name as stored with its trailing spaces.
-    EXPECT_EQ(form->cboSatName->text(), Padded("Home bird", 25));
-    EXPECT_EQ(form->cboSatLong->text(), "101");
-    EXPECT_EQ(form->chkLookList->value(), 1);
-    EXPECT_TRUE(form->optAlpha->value());
-    EXPECT_EQ(form->cboSatLong->count(), 3);  // the catalogue rows, not row 0
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), Padded("Home bird", 25));
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "101");
+    EXPECT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(), 1);
+    EXPECT_TRUE(test::Find<OptionButton>(*form, "optAlpha")->value());
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->count(),
+              3);  // the catalogue rows, not row 0
 
     // The location list, sorted ignoring case, and the default location as stored.
     EXPECT_EQ(LocationEntries(),
               (std::vector<std::string>{"Depot", "harbour gate", "Harbour gate"}));
     EXPECT_EQ(form->state().LocCount, 3);
-    EXPECT_EQ(form->cboLocations->text(), Padded("Harbour gate", 50));
-    EXPECT_EQ(form->txtLongitude->text(), "100");
-    EXPECT_EQ(form->txtLatitude->text(), "40");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), Padded("Harbour gate", 50));
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "100");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "40");
 
     // 40 N, 100 W to 101 W with no offsets.
     EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
-    EXPECT_FALSE(form->cmdSaveLocation->isEnabled());
+    EXPECT_FALSE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
     EXPECT_EQ(form->state().Updating, 0);
 
     // Selecting the order wrote no settings; opening the location file wrote nothing.
@@ -108,12 +109,12 @@ TEST_F(StartupTest, WorkedExample) {
     EXPECT_EQ(OpenDescriptorsOf(folder.file("trucks.loc")), 1);
 
     // The list works on the file opened at start-up.
-    form->cboLocations->choose(0);
-    EXPECT_EQ(form->txtLatitude->text(), "52.25");
+    test::Find<ComboBox>(*form, "cboLocations")->choose(0);
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "52.25");
     EXPECT_EQ(form->state().LocIndex, 3);
 
     // Exit closes it.
-    EXPECT_EQ(RunUntilExit([this] { form->cmdExit->click(); }), 0);
+    EXPECT_EQ(RunUntilExit([this] { test::Find<QPushButton>(*form, "cmdExit")->click(); }), 0);
     EXPECT_EQ(OpenDescriptorsOf(folder.file("trucks.loc")), 0);
 }
 
@@ -133,9 +134,9 @@ class FirstPaint : public QObject {
         if (event->type() == QEvent::Paint && !painted) {
             painted = true;
             visible = form_.isVisible();
-            satellites = form_.cboSatName->count();
-            locations = form_.cboLocations->count();
-            azimuth = form_.txtAzimuth->text();
+            satellites = test::Find<ComboBox>(form_, "cboSatName")->count();
+            locations = test::Find<ComboBox>(form_, "cboLocations")->count();
+            azimuth = test::Find<TextBox>(form_, "txtAzimuth")->text();
         }
         return QObject::eventFilter(watched, event);
     }
@@ -147,7 +148,7 @@ class FirstPaint : public QObject {
 TEST_F(StartupTest, TheWindowIsPaintedBeforeTheFilesAreRead) {
     WriteExampleFolder();
     FirstPaint first(*form);
-    form->lblPresetSatellites->installEventFilter(&first);
+    test::Find<Label>(*form, "lblPresetSatellites")->installEventFilter(&first);
     form->Form_Load();
     EXPECT_TRUE(first.painted);
     EXPECT_TRUE(first.visible);
@@ -155,8 +156,8 @@ TEST_F(StartupTest, TheWindowIsPaintedBeforeTheFilesAreRead) {
     EXPECT_EQ(first.locations, 0);
     EXPECT_EQ(first.azimuth, "");
     // Then the files were read and the results shown.
-    EXPECT_EQ(form->cboSatName->count(), 3);
-    EXPECT_EQ(form->cboLocations->count(), 3);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->count(), 3);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->count(), 3);
     EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
 }
 
@@ -164,13 +165,13 @@ TEST_F(StartupTest, DefaultSatelliteOffTheLookListAndArcOrder) {
     WriteExampleFolder(0, "0");
     const std::string settingsBefore = ReadBytes(folder.file("tarvo.ini"));
     form->Form_Load();
-    EXPECT_EQ(form->chkLookList->value(), 0);
-    EXPECT_TRUE(form->optArc->value());
-    EXPECT_FALSE(form->optAlpha->value());
+    EXPECT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(), 0);
+    EXPECT_TRUE(test::Find<OptionButton>(*form, "optArc")->value());
+    EXPECT_FALSE(test::Find<OptionButton>(*form, "optAlpha")->value());
     EXPECT_EQ(ReadBytes(folder.file("tarvo.ini")), settingsBefore);
     EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
     EXPECT_EQ(form->state().Updating, 0);
-    EXPECT_FALSE(form->cmdSaveLocation->isEnabled());
+    EXPECT_FALSE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
 }
 
 TEST_F(StartupTest, EmptySatelliteFileLeavesTheSatelliteControlsEmpty) {
@@ -183,17 +184,17 @@ TEST_F(StartupTest, EmptySatelliteFileLeavesTheSatelliteControlsEmpty) {
                                                kLineBreak + "No satellites will be loaded.");
     EXPECT_EQ(platform.lastMessage().icon, MsgIcon::Critical);
 
-    EXPECT_EQ(form->cboSatName->text(), "");
-    EXPECT_EQ(form->cboSatLong->text(), "");
-    EXPECT_EQ(form->chkLookList->value(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), "");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "");
+    EXPECT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(), 0);
     EXPECT_EQ(Shown(), (Results{"", "", ""}));
 
     // The location part ran all the same.
     EXPECT_EQ(LocationEntries().size(), 3u);
-    EXPECT_EQ(form->cboLocations->text(), Padded("Harbour gate", 50));
-    EXPECT_EQ(form->txtLongitude->text(), "100");
-    EXPECT_EQ(form->txtLatitude->text(), "40");
-    EXPECT_FALSE(form->cmdSaveLocation->isEnabled());
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), Padded("Harbour gate", 50));
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "100");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "40");
+    EXPECT_FALSE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
     EXPECT_EQ(form->state().Updating, 0);
 }
 
@@ -218,14 +219,14 @@ TEST_F(StartupTest, MissingSettingsAnsweredNoRunsOnDefaults) {
 
     EXPECT_FALSE(form->state().LocFile.has_value());
     EXPECT_EQ(form->state().LocCount, 0);
-    EXPECT_EQ(form->cboLocations->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->count(), 0);
     // The blank default location: 50 spaces, 0 in both boxes, no results.
-    EXPECT_EQ(form->cboLocations->text(), std::string(50, ' '));
-    EXPECT_EQ(form->txtLongitude->text(), "0");
-    EXPECT_EQ(form->txtLatitude->text(), "0");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), std::string(50, ' '));
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "0");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "0");
     EXPECT_EQ(Shown(), (Results{"", "", ""}));
-    EXPECT_EQ(form->cboSatLong->text(), "101");
-    EXPECT_FALSE(form->cmdSaveLocation->isEnabled());
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "101");
+    EXPECT_FALSE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
     EXPECT_EQ(form->state().Updating, 0);
 }
 
@@ -245,11 +246,11 @@ TEST_F(StartupTest, LocationFileThatCannotBeOpenedIsReportedOnce) {
 
     EXPECT_FALSE(form->state().LocFile.has_value());
     EXPECT_EQ(form->state().LocCount, 0);
-    EXPECT_EQ(form->cboLocations->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->count(), 0);
     // Start-up went on: the default location is shown and calculated.
-    EXPECT_EQ(form->cboLocations->text(), Padded("Harbour gate", 50));
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), Padded("Harbour gate", 50));
     EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
-    EXPECT_FALSE(form->cmdSaveLocation->isEnabled());
+    EXPECT_FALSE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
     EXPECT_EQ(form->state().Updating, 0);
 
     // Choosing finds nothing to read.
@@ -265,7 +266,7 @@ TEST_F(StartupTest, MissingLocationFileIsCreatedEmpty) {
     ASSERT_TRUE(std::filesystem::exists(folder.file("trucks.loc")));
     EXPECT_EQ(std::filesystem::file_size(folder.file("trucks.loc")), 0u);
     EXPECT_EQ(form->state().LocCount, 0);
-    EXPECT_EQ(form->cboLocations->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->count(), 0);
     EXPECT_EQ(Shown(), (Results{"181.556", "43.712", "20249.4"}));
 }
 
@@ -292,8 +293,8 @@ TEST_F(StartupTest, FileNamesOfBlanksAreNoNames) {
     form->Form_Load();
 
     EXPECT_TRUE(platform.messages().empty());
-    EXPECT_EQ(form->cboSatName->count(), 0);
-    EXPECT_EQ(form->cboLocations->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->count(), 0);
     EXPECT_FALSE(form->state().LocFile.has_value());
     EXPECT_EQ(FolderNames(folder.path()), std::vector<std::string>{"tarvo.ini"});
 }
@@ -308,8 +309,8 @@ TEST_F(StartupTest, ASatelliteFileThatIsAPipeIsReportedAsNotFoundOrCorrupt) {
     EXPECT_EQ(platform.messages()[0].text, "The file tarvo.sat was not found or is corrupt!" +
                                                kLineBreak + "No satellites will be loaded.");
     EXPECT_EQ(platform.messages()[0].icon, MsgIcon::Critical);
-    EXPECT_EQ(form->cboSatName->count(), 0);
-    EXPECT_EQ(form->cboLocations->count(), 3);  // start-up went on
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->count(), 0);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->count(), 3);  // start-up went on
 }
 
 TEST_F(StartupTest, SampleWorkingFolder) {
@@ -321,22 +322,22 @@ TEST_F(StartupTest, SampleWorkingFolder) {
 
     EXPECT_TRUE(platform.messages().empty());
     // tarvo.sat: row 0 is "Galaxy 19" at 97 W, on the look list; 23 catalogue rows follow.
-    EXPECT_EQ(form->cboSatName->text(), Padded("Galaxy 19", 25));
-    EXPECT_EQ(form->cboSatLong->text(), "97");
-    EXPECT_EQ(form->chkLookList->value(), 1);
-    EXPECT_EQ(form->cboSatName->count(), 23);
-    EXPECT_EQ(form->cboSatLong->count(), 23);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->text(), Padded("Galaxy 19", 25));
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->text(), "97");
+    EXPECT_EQ(test::Find<CheckBox>(*form, "chkLookList")->value(), 1);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatName")->count(), 23);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboSatLong")->count(), 23);
     // tarvo.ini: default "Atlanta, GA" at 84.39 W, 33.75 N; tarvo.loc holds 12 records.
-    EXPECT_EQ(form->cboLocations->text(), Padded("Atlanta, GA", 50));
-    EXPECT_EQ(form->txtLongitude->text(), "84.39");
-    EXPECT_EQ(form->txtLatitude->text(), "33.75");
-    EXPECT_EQ(form->cboLocations->count(), 12);
-    EXPECT_EQ(form->cboLocations->itemText(0), "Atlanta, GA");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->text(), Padded("Atlanta, GA", 50));
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLongitude")->text(), "84.39");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "33.75");
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->count(), 12);
+    EXPECT_EQ(test::Find<ComboBox>(*form, "cboLocations")->itemText(0), "Atlanta, GA");
 
     // Galaxy 19 at 97 W from Atlanta, worked through the formulas by hand (with Pi as
     // 3.1415927): azimuth 201.93302..., elevation 48.47853..., range 20072.5455...
     EXPECT_EQ(Shown(), (Results{"201.933", "48.479", "20072.5"}));
-    EXPECT_FALSE(form->cmdSaveLocation->isEnabled());
+    EXPECT_FALSE(test::Find<QPushButton>(*form, "cmdSaveLocation")->isEnabled());
     EXPECT_EQ(ReadBytes(folder.file("tarvo.loc")), locationsBefore);
 }
 

@@ -35,24 +35,37 @@ INSTANTIATE_TEST_SUITE_P(
     Events, UpdatingTest,
     ::testing::Values(
         UserEvent{"Calculate",
-                  [](frmSatellite& f) { QTest::mouseClick(f.cmdCalculate, Qt::LeftButton); }, 0},
-        UserEvent{"SatelliteName", [](frmSatellite& f) { f.cboSatName->choose(2); }, 0},
-        UserEvent{"SatellitePosition", [](frmSatellite& f) { f.cboSatLong->choose(1); }, 0},
-        UserEvent{"LocationFound", [](frmSatellite& f) { f.cboLocations->choose(0); }, 0},
+                  [](frmSatellite& f) {
+                      QTest::mouseClick(test::Find<QPushButton>(f, "cmdCalculate"), Qt::LeftButton);
+                  },
+                  0},
+        UserEvent{"SatelliteName",
+                  [](frmSatellite& f) { test::Find<ComboBox>(f, "cboSatName")->choose(2); }, 0},
+        UserEvent{"SatellitePosition",
+                  [](frmSatellite& f) { test::Find<ComboBox>(f, "cboSatLong")->choose(1); }, 0},
+        UserEvent{"LocationFound",
+                  [](frmSatellite& f) { test::Find<ComboBox>(f, "cboLocations")->choose(0); }, 0},
         UserEvent{"LocationNotFound",
                   [](frmSatellite& f) {
-                      f.cboLocations->setText("Nowhere at all");
-                      f.state().Updating = 0;
+                      test::Find<ComboBox>(f, "cboLocations")->setText("Nowhere at all");
+                      test::WritableState(f).Updating = 0;
                       f.cboLocations_Click();
                   },
                   -1},
-        UserEvent{"TypeLatitude", [](frmSatellite& f) { QTest::keyClicks(f.txtLatitude, "5"); },
-                  -1},
-        UserEvent{"TypeLongitude", [](frmSatellite& f) { QTest::keyClicks(f.txtLongitude, "5"); },
-                  -1},
-        UserEvent{"TypeLocationName",
-                  [](frmSatellite& f) { QTest::keyClicks(f.cboLocations, "x"); }, -1},
-        UserEvent{"OrderArc", [](frmSatellite& f) { f.optArc->userClick(); }, 0}),
+        UserEvent{
+            "TypeLatitude",
+            [](frmSatellite& f) { QTest::keyClicks(test::Find<TextBox>(f, "txtLatitude"), "5"); },
+            -1},
+        UserEvent{
+            "TypeLongitude",
+            [](frmSatellite& f) { QTest::keyClicks(test::Find<TextBox>(f, "txtLongitude"), "5"); },
+            -1},
+        UserEvent{
+            "TypeLocationName",
+            [](frmSatellite& f) { QTest::keyClicks(test::Find<ComboBox>(f, "cboLocations"), "x"); },
+            -1},
+        UserEvent{"OrderArc",
+                  [](frmSatellite& f) { test::Find<OptionButton>(f, "optArc")->userClick(); }, 0}),
     [](const ::testing::TestParamInfo<UserEvent>& info) { return std::string(info.param.name); });
 
 }  // namespace
