@@ -4,8 +4,10 @@
 #include <QPointer>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "gps/gpsd_client.h"
 #include "looklist/frm_look_list.h"
@@ -50,19 +52,16 @@ struct MainWindowAccess;
 // results and the menus. It owns MainWindowState; every operation of the program is a
 // method of this window or a handler of one of its controls.
 //
-// The controls are public so that the other windows and the tests can read and drive
-// them as the user would. Each control's objectName is its name here.
+// Its controls are its own: the aid windows see it through MainWindowView, main() starts
+// and ends it, and the tests find a control by its objectName, which is its name here.
 class frmSatellite : public QMainWindow {
     Q_OBJECT
   public:
     explicit frmSatellite(PlatformServices& platform, QWidget* parent = nullptr);
     ~frmSatellite() override;
 
-    MainWindowState& state() { return state_; }
+    // What the window holds, for reading; only the window's own commands change it.
     const MainWindowState& state() const { return state_; }
-    PlatformServices& platform() { return platform_; }
-    // The message boxes of the commands, under the program's title.
-    Prompts prompts() const;
 
     // What the aid windows are given of this window: what each calculation showed, the
     // catalogue with its marks, the settings, and a signal after every calculation.
@@ -84,9 +83,6 @@ class frmSatellite : public QMainWindow {
     // then records what the window shows and tells the aid windows.
     void Calculate();
 
-    // Closes the files the program holds open and ends the program.
-    void ExitProgram();
-
     // --- Start-up, location file and location list ------------------------------------
 
     // The start-up sequence: shows the window, reads the settings and the satellite
@@ -104,10 +100,6 @@ class frmSatellite : public QMainWindow {
     // and empties the coordinate boxes. With no records, does nothing at all.
     // Throws FileReadError when a record cannot be read.
     void LoadLocationCombo();
-
-    // The user chose a name in the location list: shows that record and calculates,
-    // or, when no record has that name, empties the coordinate boxes and the results.
-    void cboLocations_Click();
 
     // --- Settings file, satellite file and satellite lists ----------------------------
     // settings_file_io.cpp, satellite_file_io.cpp, satellite_lists.cpp
@@ -145,7 +137,6 @@ class frmSatellite : public QMainWindow {
     // becomes CurSat and is shown in both lists with its look-list mark; without one the
     // other list's text is emptied and CurSat stays.
     void GetSatLong();
-    void GetSatName();
 
     // Shows the row CurSat in the texts of both lists, the name trimmed.
     void DisplaySatelliteData();
@@ -164,25 +155,6 @@ class frmSatellite : public QMainWindow {
 
     // --- Look list (look_list_commands.cpp) --------------------------------------------
 
-    // The font setters: each sets its one property on the drawing font, then on OutDest.
-    void fntName(std::string_view tName);
-    void fntSize(std::int16_t tSize);
-    void fntBold(bool tBold);
-
-    // Trims Msg in place and returns the x at which it starts centred on gDest.
-    float fnCenter(OutputDestination& gDest, std::string& Msg);
-
-    // The width of the name column in the drawing font: the widest marked name plus "__".
-    float fnGetNameWidth();
-
-    // Writes one row per marked satellite into OutDest, in the order of the name list,
-    // then shows the satellite shown before, found again by name, and recalculates.
-    void Output();
-
-    // Calculates row X as the main window would with the row in its satellite fields
-    // (the pass keeps the writes into the fields) and writes the row.
-    void Output1(const std::int16_t& X, LookListRowPass& pass);
-
     // The look-list window while it is open, else nothing.
     frmLookList* LookListWindow() const { return lookList_.data(); }
 
@@ -190,10 +162,50 @@ class frmSatellite : public QMainWindow {
     // Closes the look-list window, which measures its lines on the surface it was given.
     void SetMeasuringSurface(std::unique_ptr<TextMeasure> surface);
 
-    // --- Event handlers ---------------------------------------------------------------
-    void cmdCalculate_Click();
+    // --- Handlers the tests call as the controls would ---------------------------------
+    // (each is also a control's handler; the rest are private, reached by the controls)
     void txtLatitude_Change();
     void txtLongitude_Change();
+    // The user chose a name in the location list (location_list.cpp): shows that record
+    // and calculates, or, when no record has that name, empties the coordinate boxes and
+    // the results.
+    void cboLocations_Click();
+    void cboSatLong_Click();  // satellite_lists.cpp
+
+    // --- The windows it opens ---------------------------------------------------------
+
+    // The pointing aid, the sky view (sky_view_commands.cpp) and the request of Position
+    // from GPS (gps_position_commands.cpp) while each is open, else nothing.
+    frmPointing* PointingWindow() const;
+    frmSkyView* SkyViewWindow() const;
+    frmGpsPosition* GpsPositionWindow() const;
+    // How long Position from GPS waits (the tests shorten it).
+    void SetGpsWaits(GpsWaits waits) { gpsWaits_ = waits; }
+
+    // The splash window that the start-up sequence closes first, if it is open.
+    void setSplashWindow(QWidget* splash) { splash_ = splash; }
+
+  protected:
+    // Closing the window by its frame ends the program as Exit does.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // The tests' door to the state (tests/support), for what the controls cannot set.
+    friend struct test::MainWindowAccess;
+
+    PlatformServices& platform() { return platform_; }
+    // The message boxes of the commands, under the program's title.
+    Prompts prompts() const;
+
+    // Closes the files the program holds open and ends the program.
+    void ExitProgram();
+
+    // Resolves the text of cboSatName to a catalogue row, as GetSatLong does for its
+    // own list.
+    void GetSatName();
+
+    // --- Event handlers ---------------------------------------------------------------
+    void cmdCalculate_Click();
     void cboLocations_Change();
     void cmdExit_Click();
     void mnuExit_Click();
@@ -212,7 +224,6 @@ class frmSatellite : public QMainWindow {
 
     // Satellite lists and their order (satellite_lists.cpp)
     void cboSatName_Click();
-    void cboSatLong_Click();
     void optAlpha_Click();
     void optArc_Click();
 
@@ -221,25 +232,13 @@ class frmSatellite : public QMainWindow {
     void mnuCallHelp_Click();
     void mnuAbout_Click();
 
-    // The Pointing menu (pointing_commands.cpp)
+    // The Pointing menu (pointing_commands.cpp, sky_view_commands.cpp,
+    // gps_position_commands.cpp)
     void mnuPointingAid_Click();
-
-    // The pointing aid while it is open, else nothing.
-    frmPointing* PointingWindow() const;
-
-    // Pointing, Sky View (sky_view_commands.cpp), and the sky view while it is open.
     void mnuSkyView_Click();
-    frmSkyView* SkyViewWindow() const;
-    // Pointing, Position from GPS (gps_position_commands.cpp): the request's window while
-    // it waits, else nothing; how long it waits (the tests shorten it).
     void mnuGpsPosition_Click();
-    frmGpsPosition* GpsPositionWindow() const;
-    void SetGpsWaits(GpsWaits waits) { gpsWaits_ = waits; }
     // A fix's position typed into the coordinate boxes as the crew would, and calculated.
     void TypeGpsPosition(const PositionReport& fix);
-
-    // The splash window that the start-up sequence closes first, if it is open.
-    void setSplashWindow(QWidget* splash) { splash_ = splash; }
 
     // The Satellites menu (satellite_commands.cpp)
     void mnuAddSatellite_Click();
@@ -328,14 +327,6 @@ class frmSatellite : public QMainWindow {
     QAction* mnuCallHelp = nullptr;
     QAction* mnuAbout = nullptr;
 
-  protected:
-    // Closing the window by its frame ends the program as Exit does.
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
-    // The tests' door to the state (tests/support), for what the controls cannot set.
-    friend struct test::MainWindowAccess;
-
     void BuildLayout();  // frm_satellite_layout.cpp
     void BuildSatelliteFrame(QWidget* client);
     void BuildCoordinatesFrame(QWidget* client);
@@ -346,6 +337,25 @@ class frmSatellite : public QMainWindow {
     void WireEvents();  // frm_satellite.cpp
 
     // Look list (look_list_commands.cpp)
+    // The font setters: each sets its one property on the drawing font, then on OutDest.
+    void fntName(std::string_view tName);
+    void fntSize(std::int16_t tSize);
+    void fntBold(bool tBold);
+
+    // Trims Msg in place and returns the x at which it starts centred on gDest.
+    float fnCenter(OutputDestination& gDest, std::string& Msg);
+
+    // The width of the name column in the drawing font: the widest marked name plus "__".
+    float fnGetNameWidth();
+
+    // Writes one row per marked satellite into OutDest, in the order of the name list,
+    // then shows the satellite shown before, found again by name, and recalculates.
+    void Output();
+
+    // Calculates row X as the main window would with the row in its satellite fields
+    // (the pass keeps the writes into the fields) and writes the row.
+    void Output1(const std::int16_t& X, LookListRowPass& pass);
+
     void WireLookList();
     float MeasureWidth(std::string_view text);
     void WriteCentred(std::string text);
@@ -385,6 +395,26 @@ class frmSatellite : public QMainWindow {
 
     // A location file just made current, shown (location_file_commands.cpp).
     void ShowNewLocationFile();
+
+    // Steps of the location commands (location_commands.cpp, location_file_commands.cpp).
+    bool NameTooLong();
+    bool NameIsDeletionMark(const std::string& name);
+    bool NoLocationFile();
+    std::optional<std::pair<double, double>> ReadCoordinates();
+    bool ReadCurrentRecord(const char* action);
+    bool WriteRecord(int n);
+    std::optional<int> RecordForNewLocation(const std::string& name);
+    void ShowLocation(const std::string& name);
+    bool MakeCurrent(const std::string& path);
+
+    // Steps of the satellite commands (satellite_commands.cpp, satellite_file_commands.cpp).
+    bool FnNameAccepted(const std::string& typed, bool checkLength);
+    std::optional<double> FnSatLongValue();
+    std::int16_t LookMark() const;
+    bool FnHasCurrentRow();
+    void RewriteAndRelist();
+    void ShowByName(const std::string& name);
+    void ShowDefaultAsCurrent();
 
     // Steps of the start-up sequence (startup.cpp).
     void ReportUnusableStartDir();

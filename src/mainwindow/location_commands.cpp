@@ -22,33 +22,31 @@
 
 namespace tarvo {
 
-namespace {
-
 // The length rule of Add and Save Changes: the name as typed, blanks included.
-bool NameTooLong(frmSatellite& form) {
+bool frmSatellite::NameTooLong() {
     static_assert(kLocNameWidth == 50, "the refusal below names the width");
-    if (form.cboLocations->text().size() <= kLocNameWidth) {
+    if (cboLocations->text().size() <= kLocNameWidth) {
         return false;
     }
-    form.prompts().Refusal("Location name cannot exceed 50 characters");
+    prompts().Refusal("Location name cannot exceed 50 characters");
     return true;
 }
 
 // A name that would be stored as the mark of a deleted record and vanish at once.
-bool NameIsDeletionMark(frmSatellite& form, const std::string& name) {
+bool frmSatellite::NameIsDeletionMark(const std::string& name) {
     if (!IsDeletionMarkName(name)) {
         return false;
     }
-    form.prompts().Refusal("\"" + name + "\" cannot be used as a location name.");
+    prompts().Refusal("\"" + name + "\" cannot be used as a location name.");
     return true;
 }
 
-bool NoLocationFile(frmSatellite& form) {
-    if (form.state().LocFile) {
+bool frmSatellite::NoLocationFile() {
+    if (state_.LocFile) {
         return false;
     }
-    form.prompts().Refusal("No location file is open." + form.state().LineBreak +
-                           "Please open or create one with the File menu first.");
+    prompts().Refusal("No location file is open." + state_.LineBreak +
+                      "Please open or create one with the File menu first.");
     return true;
 }
 
@@ -56,15 +54,15 @@ bool NoLocationFile(frmSatellite& form) {
 // as it stands, or degrees, minutes and seconds converted, also when no calculation
 // has rewritten the box (no satellite shown). A box holding anything else is named in
 // a message and nothing comes back. Longitude first, as the record is filled.
-std::optional<std::pair<double, double>> ReadCoordinates(frmSatellite& form) {
-    const std::optional<double> longitude = CoordinateValue(form.txtLongitude->text());
+std::optional<std::pair<double, double>> frmSatellite::ReadCoordinates() {
+    const std::optional<double> longitude = CoordinateValue(txtLongitude->text());
     if (!longitude) {
-        form.prompts().Refusal("West Long: must be a number in decimal degrees.");
+        prompts().Refusal("West Long: must be a number in decimal degrees.");
         return std::nullopt;
     }
-    const std::optional<double> latitude = CoordinateValue(form.txtLatitude->text());
+    const std::optional<double> latitude = CoordinateValue(txtLatitude->text());
     if (!latitude) {
-        form.prompts().Refusal("North Lat: must be a number in decimal degrees.");
+        prompts().Refusal("North Lat: must be a number in decimal degrees.");
         return std::nullopt;
     }
     return std::make_pair(*latitude, *longitude);
@@ -74,9 +72,9 @@ std::optional<std::pair<double, double>> ReadCoordinates(frmSatellite& form) {
 // the question names the location that will be changed. Refused when there is none:
 // nothing chosen since the file was opened, a name that matched nothing, or a record
 // deleted since.
-bool ReadCurrentRecord(frmSatellite& form, const char* action) {
-    MainWindowState& s = form.state();
-    if (NoLocationFile(form)) {
+bool frmSatellite::ReadCurrentRecord(const char* action) {
+    MainWindowState& s = state_;
+    if (NoLocationFile()) {
         return false;
     }
     if (s.LocIndex >= 1 && s.LocIndex <= s.LocCount) {
@@ -86,23 +84,23 @@ bool ReadCurrentRecord(frmSatellite& form, const char* action) {
             return true;
         }
     }
-    form.prompts().Refusal("No location is chosen." + s.LineBreak +
-                           "Please choose the location to " + action + " from the list first.");
+    prompts().Refusal("No location is chosen." + s.LineBreak + "Please choose the location to " +
+                      action + " from the list first.");
     return false;
 }
 
 // Writes LocBuffer as record n. A failure is reported with the reason; the file keeps
 // its old record, so the list still shows what it holds, and the name and coordinate
 // boxes keep what the crew typed, to be saved again once the fault is gone.
-bool WriteRecord(frmSatellite& form, int n) {
-    MainWindowState& s = form.state();
+bool frmSatellite::WriteRecord(int n) {
+    MainWindowState& s = state_;
     try {
         s.LocFile->Write(n, s.LocBuffer);
         s.LocCount = s.LocFile->Count();
         return true;
     } catch (const FileError& failure) {
-        form.prompts().Refusal("The location could not be written to " + s.Settings.LocFileName +
-                               "." + s.LineBreak + failure.what());
+        prompts().Refusal("The location could not be written to " + s.Settings.LocFileName + "." +
+                          s.LineBreak + failure.what());
         return false;
     }
 }
@@ -111,8 +109,8 @@ bool WriteRecord(frmSatellite& form, int n) {
 // the highest-numbered deleted record or a new one at the end. Nothing, after the
 // message, when a record has that name or the file is full. LocBuffer ends as the last
 // record the scan read.
-std::optional<int> RecordForNewLocation(frmSatellite& form, const std::string& name) {
-    MainWindowState& s = form.state();
+std::optional<int> frmSatellite::RecordForNewLocation(const std::string& name) {
+    MainWindowState& s = state_;
     const std::vector<LocationRecord> records = s.LocFile->ReadAll();
     const AddPlace place = FindAddPlace(records, name);
     if (!records.empty()) {
@@ -122,10 +120,10 @@ std::optional<int> RecordForNewLocation(frmSatellite& form, const std::string& n
     }
     switch (place.kind) {
         case AddPlace::Kind::Duplicate:
-            form.Duplicate();
+            Duplicate();
             return std::nullopt;
         case AddPlace::Kind::Full:
-            form.prompts().Refusal(
+            prompts().Refusal(
                 "The location file is full: it holds 32767 locations and none is free." +
                 s.LineBreak + "Delete a location or start a new location file.");
             return std::nullopt;
@@ -137,13 +135,11 @@ std::optional<int> RecordForNewLocation(frmSatellite& form, const std::string& n
 }
 
 // The location just written, selected in the list and shown.
-void ShowLocation(frmSatellite& form, const std::string& name) {
-    form.LoadLocationCombo();
-    form.cboLocations->setText(name);
-    form.cboLocations_Click();
+void frmSatellite::ShowLocation(const std::string& name) {
+    LoadLocationCombo();
+    cboLocations->setText(name);
+    cboLocations_Click();
 }
-
-}  // namespace
 
 void frmSatellite::cmdSaveLocation_Click() {
     mnuAddLocation_Click();
@@ -151,36 +147,36 @@ void frmSatellite::cmdSaveLocation_Click() {
 
 void frmSatellite::mnuAddLocation_Click() {
     MainWindowState& s = state_;
-    if (NameTooLong(*this)) {
+    if (NameTooLong()) {
         return;
     }
     Calculate();
     const std::string name = TrimSpaces(cboLocations->text());
-    if (NoLocationFile(*this) || NameIsDeletionMark(*this, name)) {
+    if (NoLocationFile() || NameIsDeletionMark(name)) {
         return;
     }
 
-    const std::optional<int> record = RecordForNewLocation(*this, name);
+    const std::optional<int> record = RecordForNewLocation(name);
     if (!record) {
         return;
     }
-    const auto coordinates = ReadCoordinates(*this);
+    const auto coordinates = ReadCoordinates();
     if (!coordinates) {
         return;
     }
     s.LocBuffer =
         LocationRecord{FixedWidth(name, kLocNameWidth), coordinates->first, coordinates->second};
-    if (!WriteRecord(*this, *record)) {
+    if (!WriteRecord(*record)) {
         return;
     }
-    ShowLocation(*this, name);
+    ShowLocation(name);
     cmdSaveLocation->setEnabled(false);
     s.Updating = 0;
 }
 
 void frmSatellite::mnuSaveLocation_Click() {
     MainWindowState& s = state_;
-    if (NameTooLong(*this) || !ReadCurrentRecord(*this, "change")) {
+    if (NameTooLong() || !ReadCurrentRecord("change")) {
         return;
     }
     if (!prompts().AnsweredYes("You are about to make permanent changes to " +
@@ -196,19 +192,19 @@ void frmSatellite::mnuSaveLocation_Click() {
         Duplicate();
         return;
     }
-    if (NameIsDeletionMark(*this, name)) {
+    if (NameIsDeletionMark(name)) {
         return;
     }
     const bool isDefault = FixedWidth(s.LocBuffer.LocName, kLocNameWidth) ==
                            FixedWidth(s.Settings.DefaultLocName, kLocNameWidth);
     Calculate();
-    const auto coordinates = ReadCoordinates(*this);
+    const auto coordinates = ReadCoordinates();
     if (!coordinates) {
         return;
     }
     s.LocBuffer =
         LocationRecord{FixedWidth(name, kLocNameWidth), coordinates->first, coordinates->second};
-    if (!WriteRecord(*this, s.LocIndex)) {
+    if (!WriteRecord(s.LocIndex)) {
         return;
     }
     if (isDefault) {
@@ -219,12 +215,12 @@ void frmSatellite::mnuSaveLocation_Click() {
         s.Settings.DefaultLocLat = coordinates->first;
         WriteINIFile();  // a failure is reported, and the default stays what the file says
     }
-    ShowLocation(*this, name);
+    ShowLocation(name);
 }
 
 void frmSatellite::mnuDeleteLocation_Click() {
     MainWindowState& s = state_;
-    if (!ReadCurrentRecord(*this, "delete")) {
+    if (!ReadCurrentRecord("delete")) {
         return;
     }
     // The stored name as it is, all 50 characters.
@@ -243,7 +239,7 @@ void frmSatellite::mnuDeleteLocation_Click() {
                                   "do you want the default location cleared?",
                               MsgIcon::Question);
     s.LocBuffer = DeletedLocationRecord();
-    if (!WriteRecord(*this, s.LocIndex)) {
+    if (!WriteRecord(s.LocIndex)) {
         return;
     }
     if (clearDefault) {
@@ -259,7 +255,7 @@ void frmSatellite::mnuDeleteLocation_Click() {
 void frmSatellite::mnuLocationDefault_Click() {
     MainWindowState& s = state_;
     // No check that the name is in the file; the position must be one.
-    const auto coordinates = ReadCoordinates(*this);
+    const auto coordinates = ReadCoordinates();
     if (!coordinates) {
         return;
     }

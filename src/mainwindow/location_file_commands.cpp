@@ -33,29 +33,29 @@ std::string StillCurrent(const MainWindowState& s) {
     return s.LineBreak + s.Settings.LocFileName + " is still the current location file.";
 }
 
+}  // namespace
+
 // Makes `path` the current location file: opens it (a missing file is created empty),
 // names it in tarvo.ini, then closes the old one. Any failure is reported, and the old
 // file stays open and current with the settings naming it.
-bool MakeCurrent(frmSatellite& form, const std::string& path) {
-    MainWindowState& s = form.state();
+bool frmSatellite::MakeCurrent(const std::string& path) {
+    MainWindowState& s = state_;
     std::optional<LocationFile> opened;
     try {
         opened.emplace(path);
     } catch (const FileError& failure) {
-        form.prompts().Refusal("The location file " + path + " could not be opened." + s.LineBreak +
-                               failure.what() + StillCurrent(s));
+        prompts().Refusal("The location file " + path + " could not be opened." + s.LineBreak +
+                          failure.what() + StillCurrent(s));
         return false;
     }
     s.Settings.LocFileName = path;
-    if (!form.WriteINIFile()) {  // reported; the settings are the file's again
+    if (!WriteINIFile()) {  // reported; the settings are the file's again
         return false;
     }
     s.LocFile = std::move(opened);  // the old file closes here
     s.LocCount = s.LocFile->Count();
     return true;
 }
-
-}  // namespace
 
 // The newly current file on screen: its last live location chosen and shown, or, when
 // it holds none, an empty list and name with both coordinates 0. No location is the
@@ -95,7 +95,7 @@ void frmSatellite::mnuNewLocFile_Click() {
                                "This operation will append the existing file." + s.ConfirmText)) {
         return;
     }
-    if (MakeCurrent(*this, chosen->path)) {
+    if (MakeCurrent(chosen->path)) {
         ShowNewLocationFile();
     }
 }
@@ -112,7 +112,7 @@ void frmSatellite::mnuOpenLocFile_Click() {
         prompts().ConfirmedOk("Cannot find: " + chosen->path);
         return;
     }
-    if (MakeCurrent(*this, chosen->path)) {
+    if (MakeCurrent(chosen->path)) {
         ShowNewLocationFile();
     }
 }
@@ -152,7 +152,7 @@ void frmSatellite::mnuSaveLocFileAs_Click() {
         return;
     }
     // The copy holds the same records: the list and the location shown stay.
-    MakeCurrent(*this, chosen->path);
+    MakeCurrent(chosen->path);
 }
 
 }  // namespace tarvo

@@ -20,18 +20,16 @@
 #include "platform/platform_services.h"
 
 namespace tarvo {
-namespace {
-
 // A name the satellite file can hold: 25 characters at most, blanks included
 // (`checkLength`), and no double quote. Refused names are explained.
-bool FnNameAccepted(frmSatellite& form, const std::string& typed, bool checkLength) {
+bool frmSatellite::FnNameAccepted(const std::string& typed, bool checkLength) {
     static_assert(kSatNameWidth == 25, "the refusal below names the width");
     if (checkLength && typed.size() > kSatNameWidth) {
-        form.prompts().Refusal("Satellite name cannot exceed 25 characters");
+        prompts().Refusal("Satellite name cannot exceed 25 characters");
         return false;
     }
     if (!FnSatelliteNameStorable(typed)) {
-        form.prompts().Refusal("Satellite name cannot contain a double quote (\")");
+        prompts().Refusal("Satellite name cannot contain a double quote (\")");
         return false;
     }
     return true;
@@ -39,54 +37,52 @@ bool FnNameAccepted(frmSatellite& form, const std::string& typed, bool checkLeng
 
 // The position box read as every reading but the default row's does: the number at
 // its start, 0 when there is none. A number beyond the range of a double is refused.
-std::optional<double> FnSatLongValue(frmSatellite& form) {
+std::optional<double> frmSatellite::FnSatLongValue() {
     try {
-        return NumericValue(form.cboSatLong->text());
+        return NumericValue(cboSatLong->text());
     } catch (const RunTimeFailure&) {
-        form.prompts().Refusal("West Longitude is too large");
+        prompts().Refusal("West Longitude is too large");
         return std::nullopt;
     }
 }
 
-std::int16_t LookMark(const frmSatellite& form) {
-    return static_cast<std::int16_t>(form.chkLookList->value());
+std::int16_t frmSatellite::LookMark() const {
+    return static_cast<std::int16_t>(chkLookList->value());
 }
 
 // Save Changes and Delete act on the current catalogue row; with none (nothing chosen
 // yet, or its row gone after New or a delete) the user is sent to the list.
-bool FnHasCurrentRow(frmSatellite& form) {
-    const MainWindowState& s = form.state();
+bool frmSatellite::FnHasCurrentRow() {
+    const MainWindowState& s = state_;
     if (IsCatalogueRow(s.SatelliteTable, s.CurSat)) {
         return true;
     }
-    form.prompts().Refusal("Choose a satellite from the list first");
+    prompts().Refusal("Choose a satellite from the list first");
     return false;
 }
 
 // The rewrite every command ends with. WriteSatFile refills the lists itself unless
 // Updating is -1; then they are refilled here, so that they always show the new table.
-void RewriteAndRelist(frmSatellite& form) {
-    MainWindowState& s = form.state();
-    form.WriteSatFile(s.Settings.SatFileName);
+void frmSatellite::RewriteAndRelist() {
+    MainWindowState& s = state_;
+    WriteSatFile(s.Settings.SatFileName);
     if (s.Updating == -1) {
-        form.LoadSatCombos();
+        LoadSatCombos();
     }
 }
 
 // The satellite named in the name box found again in the rebuilt lists, shown and
 // calculated.
-void ShowByName(frmSatellite& form, const std::string& name) {
-    form.cboSatName->setText(name);
-    form.GetSatLong();
-    form.Calculate();
+void frmSatellite::ShowByName(const std::string& name) {
+    cboSatName->setText(name);
+    GetSatLong();
+    Calculate();
 }
-
-}  // namespace
 
 void frmSatellite::mnuAddSatellite_Click() {
     MainWindowState& s = state_;
     const std::string typed = cboSatName->text();  // kept as typed
-    if (RefuseIncompleteSatFile() || !FnNameAccepted(*this, typed, true)) {
+    if (RefuseIncompleteSatFile() || !FnNameAccepted(typed, true)) {
         return;
     }
     if (IsDuplicateSatelliteName(s.SatelliteTable, typed)) {
@@ -97,23 +93,22 @@ void frmSatellite::mnuAddSatellite_Click() {
         prompts().Refusal("The satellite file is full: it cannot hold more than 32766 satellites");
         return;
     }
-    const std::optional<double> satLong = FnSatLongValue(*this);
+    const std::optional<double> satLong = FnSatLongValue();
     if (!satLong) {
         return;
     }
-    AddCatalogueRow(s.SatelliteTable, {TrimSpaces(typed), *satLong, LookMark(*this)});
-    RewriteAndRelist(*this);
-    ShowByName(*this, typed);
+    AddCatalogueRow(s.SatelliteTable, {TrimSpaces(typed), *satLong, LookMark()});
+    RewriteAndRelist();
+    ShowByName(typed);
 }
 
 void frmSatellite::mnuSaveSatellite_Click() {
     MainWindowState& s = state_;
     const std::string typed = cboSatName->text();  // kept as typed
-    if (RefuseIncompleteSatFile() || !FnNameAccepted(*this, typed, true) ||
-        !FnHasCurrentRow(*this)) {
+    if (RefuseIncompleteSatFile() || !FnNameAccepted(typed, true) || !FnHasCurrentRow()) {
         return;
     }
-    const std::optional<double> satLong = FnSatLongValue(*this);
+    const std::optional<double> satLong = FnSatLongValue();
     if (!satLong) {
         return;
     }
@@ -134,16 +129,16 @@ void frmSatellite::mnuSaveSatellite_Click() {
         return;
     }
     if (isDefault) {
-        s.SatelliteTable.SetRow(0, {typed, *defaultLong, LookMark(*this)});
+        s.SatelliteTable.SetRow(0, {typed, *defaultLong, LookMark()});
     }
-    s.SatelliteTable.SetRow(s.CurSat, {TrimSpaces(typed), *satLong, LookMark(*this)});
-    RewriteAndRelist(*this);
-    ShowByName(*this, typed);
+    s.SatelliteTable.SetRow(s.CurSat, {TrimSpaces(typed), *satLong, LookMark()});
+    RewriteAndRelist();
+    ShowByName(typed);
 }
 
 void frmSatellite::mnuDeleteSatellite_Click() {
     MainWindowState& s = state_;
-    if (RefuseIncompleteSatFile() || !FnHasCurrentRow(*this)) {
+    if (RefuseIncompleteSatFile() || !FnHasCurrentRow()) {
         return;
     }
     const bool isDefault = IsDefaultSatellite(s.SatelliteTable, s.CurSat);
@@ -158,7 +153,7 @@ void frmSatellite::mnuDeleteSatellite_Click() {
         s.SatelliteTable.SetRow(0, SatelliteRecord{});
     }
     s.SatelliteTable.Remove(s.CurSat);
-    RewriteAndRelist(*this);
+    RewriteAndRelist();
     s.CurSat = RowAfterDelete(s.CurSat);
     if (!IsCatalogueRow(s.SatelliteTable, s.CurSat)) {
         // The last catalogue row is gone: no satellite is shown and nothing calculated.
@@ -169,16 +164,16 @@ void frmSatellite::mnuDeleteSatellite_Click() {
         return;
     }
     const std::string stored = s.SatelliteTable.Row(s.CurSat).SatName;  // trailing blanks too
-    ShowByName(*this, stored);
+    ShowByName(stored);
 }
 
 void frmSatellite::mnuSatelliteDefault_Click() {
     MainWindowState& s = state_;
     const std::string typed = cboSatName->text();
-    if (RefuseIncompleteSatFile() || !FnNameAccepted(*this, typed, false)) {
+    if (RefuseIncompleteSatFile() || !FnNameAccepted(typed, false)) {
         return;
     }
-    const std::optional<double> satLong = FnSatLongValue(*this);
+    const std::optional<double> satLong = FnSatLongValue();
     if (!satLong) {
         return;
     }

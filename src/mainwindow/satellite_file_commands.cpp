@@ -28,21 +28,21 @@ namespace {
 
 using Kind = FileDialogRequest::Kind;
 
+}  // namespace
+
 // The default satellite (row 0) shown as the current one, found by its name as stored,
 // and calculated. CurSat starts again from 0: a default that is not in the catalogue
 // leaves no row current, never a row number of the catalogue shown before.
-void ShowDefaultAsCurrent(frmSatellite& form) {
-    MainWindowState& s = form.state();
+void frmSatellite::ShowDefaultAsCurrent() {
+    MainWindowState& s = state_;
     s.CurSat = 0;
     if (!s.SatelliteTable.Empty()) {
         const std::string stored = s.SatelliteTable.Row(0).SatName;
-        form.cboSatName->setText(stored);
-        form.GetSatLong();
+        cboSatName->setText(stored);
+        GetSatLong();
     }
-    form.Calculate();
+    Calculate();
 }
-
-}  // namespace
 
 bool frmSatellite::NameCurrentSatFile(const std::string& path) {
     MainWindowState& s = state_;
@@ -111,7 +111,7 @@ void frmSatellite::mnuOpenSatFile_Click() {
     s.SatelliteTable = std::move(read.table);
     s.SatFileIncomplete = false;
     LoadSatCombos();
-    ShowDefaultAsCurrent(*this);
+    ShowDefaultAsCurrent();
 }
 
 void frmSatellite::mnuSaveSatFileAs_Click() {
@@ -144,7 +144,7 @@ void frmSatellite::mnuSaveSatFileAs_Click() {
     }
     s.SatFileIncomplete = false;
     LoadSatCombos();
-    ShowDefaultAsCurrent(*this);
+    ShowDefaultAsCurrent();
 }
 
 }  // namespace tarvo
