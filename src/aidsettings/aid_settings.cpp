@@ -21,6 +21,7 @@ namespace {
 void ExchangeGroups(SettingsExchange& io, AidSettings& settings) {
     io.Group("GPS", [&] { Exchange(io, settings.Gps); });
     io.Group("Horizon", [&] { Exchange(io, settings.Horizon); });
+    io.Group("SunOutages", [&] { Exchange(io, settings.SunOutages); });
 }
 
 // QSettings reads and writes files by name only. The bytes of pointing.ini reach it

@@ -4,6 +4,7 @@
 
 #include "aidsettings/gps_settings.h"
 #include "aidsettings/horizon_settings.h"
+#include "aidsettings/sun_outage_settings.h"
 
 namespace tarvo {
 
@@ -17,8 +18,9 @@ namespace tarvo {
 inline constexpr std::string_view kAidSettingsFileName = "pointing.ini";
 
 struct AidSettings {
-    GpsSettings Gps;          // [GPS]
-    HorizonSettings Horizon;  // [Horizon]
+    GpsSettings Gps;               // [GPS]
+    HorizonSettings Horizon;       // [Horizon]
+    SunOutageSettings SunOutages;  // [SunOutages]
 };
 
 // The settings held by a pointing.ini. A missing file gives the defaults; a value that

@@ -3,12 +3,13 @@
 #include <QClipboard>
 #include <QGridLayout>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "aidsettings/aid_settings_store.h"
+#include "aidwindows/button_row.h"
 #include "aidwindows/main_window_view.h"
 #include "aidwindows/sheet_printing.h"
 #include "aidwindows/value_box.h"
@@ -114,14 +115,11 @@ void frmPointing::BuildLayout() {
     cmdPrintSheet = new QPushButton(QStringLiteral("Print Pointing Sheet"), this);
     cmdPrintSheet->setObjectName(QStringLiteral("cmdPrintSheet"));
     cmdPrintSheet->setAutoDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdPrintSheet);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addSpacing(6);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({cmdPrintSheet}));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Tab goes down the figures in the order they stand, then to the button.

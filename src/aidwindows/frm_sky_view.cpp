@@ -1,18 +1,21 @@
 #include "aidwindows/frm_sky_view.h"
 
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
+#include <stdexcept>
 
 #include "aidsettings/aid_settings_store.h"
+#include "aidwindows/button_row.h"
 #include "aidwindows/frm_horizon.h"
 #include "aidwindows/main_window_view.h"
 #include "aidwindows/sky_list_model.h"
 #include "aidwindows/sky_panorama.h"
 #include "common/codepage.h"
+#include "common/numeric_value.h"
 #include "platform/bring_up.h"
 #include "platform/handler.h"
 #include "platform/platform_services.h"
@@ -29,13 +32,19 @@ constexpr const char* kNoneChosen =
 }  // namespace
 
 frmSkyView::frmSkyView(MainWindowView& view, AidSettingsStore& settings, PlatformServices& platform,
-                       QWidget* parent)
-    : QWidget(parent, Qt::Window), view_(view), settings_(settings), platform_(platform) {
+                       QWidget* parent, Clock today)
+    : QWidget(parent, Qt::Window),
+      view_(view),
+      settings_(settings),
+      platform_(platform),
+      today_(std::move(today)) {
     setObjectName(QStringLiteral("frmSkyView"));
     setWindowTitle(QStringLiteral("SNG Tarvo - Sky View"));
     setAttribute(Qt::WA_DeleteOnClose);
     BuildLayout();
     connect(&view_, &MainWindowView::Calculated, this, [this] { ShowCalculation(); });
+    // A dish changed in the sun outage window changes the sun's crossing.
+    connect(&settings_, &AidSettingsStore::Changed, this, [this] { ShowCalculation(); });
     ShowCalculation();
 }
 
@@ -51,6 +60,10 @@ void frmSkyView::BuildLayout() {
     lblPlace->setWordWrap(true);
 
     picSky = new SkyPanorama(this);
+
+    lblSun = new QLabel(this);
+    lblSun->setObjectName(QStringLiteral("lblSun"));
+    lblSun->setWordWrap(true);
 
     lblPicked = new QLabel(this);
     lblPicked->setObjectName(QStringLiteral("lblPicked"));
@@ -73,16 +86,14 @@ void frmSkyView::BuildLayout() {
     cmdEditHorizon->setObjectName(QStringLiteral("cmdEditHorizon"));
     cmdEditHorizon->setAutoDefault(true);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cmdEditHorizon);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblPlace);
     layout->addWidget(picSky, 3);
+    layout->addWidget(lblSun);
     layout->addWidget(lblPicked);
     layout->addWidget(lblSatellites);
     layout->addWidget(lstSatellites, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(ButtonRow({cmdEditHorizon}));
 
     setTabOrder(picSky, lstSatellites);
     setTabOrder(lstSatellites, cmdEditHorizon);
@@ -111,11 +122,14 @@ void frmSkyView::ShowCalculation() {
     model_->SetScene(nullptr);
     scene_ = BuildSkyScene(view_.Catalogue(), ReadSkyPlace(shown.longitude, shown.latitude), mask,
                            shown.satelliteName, shown.satelliteLongitude);
+    AddSun();
     model_->SetScene(&scene_);
     picSky->SetScene(&scene_);
 
     const std::string text = SceneText();
     lblPlace->setText(ToQString(text.substr(0, text.find('\n'))));
+    lblSun->setText(ToQString(SunPathText(scene_.sun)));
+    lblSun->setVisible(scene_.sun.valid);
     picSky->setAccessibleDescription(ToQString(text));
 
     // The satellite picked stays picked; otherwise the one the main window shows.
@@ -131,6 +145,30 @@ void frmSkyView::ShowCalculation() {
     }
     picSky->Pick(picked);
     ShowPicked(picked);
+}
+
+void frmSkyView::AddSun() {
+    if (!scene_.hasPlace) {
+        return;
+    }
+    scene_.sun = BuildSunPath(today_(), scene_.truckLongWest, scene_.truckLatNorth);
+    const ShownCalculation& shown = view_.Shown();
+    const std::optional<double> slot = StrictNumericValue(shown.satelliteLongitude);
+    const SunOutageSettings& dish = settings_.Settings().SunOutages;
+    if (!slot) {
+        return;
+    }
+    try {
+        const double angle = OutageAngleDeg(dish.DishDiameter, dish.Frequency);
+        if (angle <= kWidestOutageAngle) {
+            const std::string name =
+                shown.satelliteName.empty() ? shown.satelliteLongitude + "W" : shown.satelliteName;
+            AddSunCrossing(scene_.sun, name, *slot, scene_.truckLongWest, scene_.truckLatNorth,
+                           angle);
+        }
+    } catch (const std::invalid_argument&) {
+        // pointing.ini holds positive values only: no crossing without a dish
+    }
 }
 
 std::string frmSkyView::SceneText() const {

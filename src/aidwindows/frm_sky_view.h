@@ -3,9 +3,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "aidwindows/sky_scene.h"
+#include "pointing/calendar_date.h"
 
 class QKeyEvent;
 class QLabel;
@@ -24,7 +26,10 @@ class SkyPanorama;
 // The sky view, "SNG Tarvo - Sky View": the panorama of the catalogue from the place of
 // the main window's last calculation, in true directions, over the horizon mask of the
 // location shown, and the same satellites as a list of lines a screen reader reads.
-// It follows every calculation of the main window.
+// It follows every calculation of the main window. Today's path of the sun is drawn
+// over it, and on a day of a sun outage the point where it passes behind the main
+// window's satellite (for the dish of the sun outage window); a line under the
+// panorama says the same in words.
 //
 // A satellite clicked in the panorama, or chosen with Enter (in the panorama after Left
 // and Right, in the list after the arrow keys), is shown in the main window as choosing
@@ -33,8 +38,11 @@ class SkyPanorama;
 class frmSkyView : public QWidget {
     Q_OBJECT
   public:
+    using Clock = std::function<CalendarDate()>;
+
+    // `today` gives the day of the sun's path (the computer's clock, UTC).
     frmSkyView(MainWindowView& view, AidSettingsStore& settings, PlatformServices& platform,
-               QWidget* parent = nullptr);
+               QWidget* parent = nullptr, Clock today = TodayUtc);
     ~frmSkyView() override;
 
     // What the view shows now.
@@ -55,6 +63,7 @@ class frmSkyView : public QWidget {
 
     QLabel* lblPlace = nullptr;  // the first line of SceneText()
     SkyPanorama* picSky = nullptr;
+    QLabel* lblSun = nullptr;     // the sun's line of SceneText()
     QLabel* lblPicked = nullptr;  // the satellite picked in the panorama
     QLabel* lblSatellites = nullptr;
     QListView* lstSatellites = nullptr;
@@ -67,12 +76,15 @@ class frmSkyView : public QWidget {
     void BuildLayout();
     // The scene for the main window's last calculation and the mask now in use.
     void ShowCalculation();
+    // Today's sun for the scene's place, and its crossing of the main window's satellite.
+    void AddSun();
     // Follows a pick in the panorama or the list in the other and in lblPicked.
     void ShowPicked(int index);
 
     MainWindowView& view_;
     AidSettingsStore& settings_;
     PlatformServices& platform_;
+    Clock today_;
     SkyScene scene_;
     std::string placeName_;  // the location list's text when the scene was made
     SkyListModel* model_ = nullptr;

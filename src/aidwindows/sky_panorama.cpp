@@ -162,6 +162,60 @@ void DrawArc(QPainter& painter, QSize size, const std::vector<ArcPoint>& arc) {
     painter.drawPolyline(line);
 }
 
+bool InView(double azimuth, double elevation) {
+    return elevation >= 0 && azimuth >= kEast && azimuth <= kWest;
+}
+
+// Today's sun: a dotted line where it is in view, a dot and the hour (UTC) at each whole
+// hour, and where it passes behind a satellite a sun's disc with the minute.
+void DrawSunPath(QPainter& painter, QSize size, const SkySunPath& sun) {
+    const QColor colour(235, 110, 0);
+    QFont small = painter.font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    const QFontMetricsF metrics(small);
+    const QFont before = painter.font();
+    painter.setFont(small);
+    QPolygonF line;
+    const auto flush = [&] {
+        if (line.size() > 1) {
+            painter.setPen(QPen(colour, 1.5, Qt::DotLine));
+            painter.drawPolyline(line);
+        }
+        line.clear();
+    };
+    for (const SkySunPoint& point : sun.points) {
+        if (!InView(point.azimuth, point.elevation)) {
+            flush();
+            continue;
+        }
+        const QPointF at = SkyPanorama::Place(size, point.azimuth, point.elevation);
+        line << at;
+        if (point.at % 3600 == 0) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(colour);
+            painter.drawEllipse(at, 2.2, 2.2);
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(colour.darker(140));
+            const QString hour = QString::number((point.at / 3600) % 24) + QLatin1Char('h');
+            painter.drawText(QPointF(at.x() + 4, at.y() - 3), hour);
+        }
+    }
+    flush();
+    if (sun.crossing && InView(sun.crossing->closest.azimuth, sun.crossing->closest.elevation)) {
+        const SkySunPoint& closest = sun.crossing->closest;
+        const QPointF at = SkyPanorama::Place(size, closest.azimuth, closest.elevation);
+        painter.setPen(QPen(colour.darker(130), 1.5));
+        painter.setBrush(QColor(255, 210, 40, 200));
+        painter.drawEllipse(at, 6, 6);
+        painter.setBrush(Qt::NoBrush);
+        const QString label =
+            QString::fromStdString(UtcClockText(closest.at).substr(0, 5)) + QStringLiteral(" UTC");
+        painter.setPen(colour.darker(160));
+        painter.drawText(QPointF(at.x() + 10, at.y() + 12 + metrics.ascent() / 2), label);
+    }
+    painter.setFont(before);
+}
+
 }  // namespace
 
 SkyPanorama::SkyPanorama(QWidget* parent) : QWidget(parent) {
@@ -214,6 +268,9 @@ void SkyPanorama::Draw(QPainter& painter, QSize size, const SkyScene& scene, int
         return;
     }
     DrawArc(painter, size, scene.arc);
+    if (scene.sun.valid) {
+        DrawSunPath(painter, size, scene.sun);
+    }
     DrawGround(painter, size, area, scene.mask);
 
     QFont bold = plain;

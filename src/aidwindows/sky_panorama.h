@@ -12,9 +12,11 @@ namespace tarvo {
 
 // The panorama of the sky view, drawn with QPainter: azimuth across from east (90) on
 // the left through south to west (270) on the right, elevation up from 0 to 90. On it
-// the geostationary arc, the horizon mask as a filled ground profile, and each
-// satellite as a point with its name where there is room: look-list satellites
-// stronger, the main window's satellite ringed, blocked ones crossed out in red.
+// the geostationary arc, today's path of the sun (dotted, its whole hours in UTC marked,
+// and where it passes behind the main window's satellite), the horizon mask as a filled
+// ground profile, and each satellite as a point with its name where there is room:
+// look-list satellites stronger, the main window's satellite ringed, blocked ones
+// crossed out in red.
 //
 // Clicking near a satellite chooses it; with the keyboard, Left and Right pick the
 // neighbour to the east and west, Enter or Space chooses the one picked. The whole

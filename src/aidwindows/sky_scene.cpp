@@ -152,6 +152,9 @@ std::string SkySceneText(const SkyScene& scene, std::string_view placeName,
     for (const SkySatellite& satellite : scene.satellites) {
         text += std::string(lineBreak) + SkySatelliteText(satellite);
     }
+    if (scene.sun.valid) {
+        text += std::string(lineBreak) + SunPathText(scene.sun);
+    }
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "aidwindows/sky_sun_path.h"
 #include "pointing/geostationary_arc.h"
 #include "pointing/horizon_mask.h"
 
@@ -38,6 +39,8 @@ struct SkyScene {
     HorizonMask mask;
     // East to west by azimuth; those without look angles last, in catalogue order.
     std::vector<SkySatellite> satellites;
+    // Today's sun, when the view adds it.
+    SkySunPath sun;
 };
 
 // The place the main window shows, from its coordinate texts (program text, decimal
@@ -61,8 +64,8 @@ SkyScene BuildSkyScene(const SatelliteTable& table, const SkyPlace& place, Horiz
 // the main window".
 std::string SkySatelliteText(const SkySatellite& satellite);
 
-// The whole view as text: the place and mask first, then a line per satellite, lines
-// separated by `lineBreak`.
+// The whole view as text: the place and mask first, then a line per satellite and the
+// sun's line last when the scene has its path, lines separated by `lineBreak`.
 std::string SkySceneText(const SkyScene& scene, std::string_view placeName,
                          std::string_view lineBreak);
 

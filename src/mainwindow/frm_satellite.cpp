@@ -81,6 +81,7 @@ void frmSatellite::WireEvents() {
     OnTriggered(mnuAbout, this, [this] { mnuAbout_Click(); });
     OnTriggered(mnuPointingAid, this, [this] { mnuPointingAid_Click(); });
     OnTriggered(mnuSkyView, this, [this] { mnuSkyView_Click(); });
+    OnTriggered(mnuSunOutages, this, [this] { mnuSunOutages_Click(); });
     OnTriggered(mnuGpsPosition, this, [this] { mnuGpsPosition_Click(); });
 
     OnTriggered(mnuAddSatellite, this, [this] { mnuAddSatellite_Click(); });

@@ -31,6 +31,7 @@ class frmGpsPosition;
 class frmPointing;
 class frmPref;
 class frmSkyView;
+class frmSunOutage;
 class Label;
 class OptionButton;
 class PlatformServices;
@@ -178,6 +179,7 @@ class frmSatellite : public QMainWindow {
     // from GPS (gps_position_commands.cpp) while each is open, else nothing.
     frmPointing* PointingWindow() const;
     frmSkyView* SkyViewWindow() const;
+    frmSunOutage* SunOutageWindow() const;  // sun_outage_commands.cpp
     frmGpsPosition* GpsPositionWindow() const;
     // How long Position from GPS waits (the tests shorten it).
     void SetGpsWaits(GpsWaits waits) { gpsWaits_ = waits; }
@@ -236,6 +238,7 @@ class frmSatellite : public QMainWindow {
     // gps_position_commands.cpp)
     void mnuPointingAid_Click();
     void mnuSkyView_Click();
+    void mnuSunOutages_Click();  // sun_outage_commands.cpp
     void mnuGpsPosition_Click();
     // A fix's position typed into the coordinate boxes as the crew would, and calculated.
     void TypeGpsPosition(const PositionReport& fix);
@@ -321,6 +324,7 @@ class frmSatellite : public QMainWindow {
     QMenu* mnuPointing = nullptr;
     QAction* mnuPointingAid = nullptr;
     QAction* mnuSkyView = nullptr;
+    QAction* mnuSunOutages = nullptr;
     QAction* mnuGpsPosition = nullptr;
 
     QMenu* mnuHelp = nullptr;
@@ -434,6 +438,7 @@ class frmSatellite : public QMainWindow {
     std::unique_ptr<AidSettingsStore> ownAidSettings_;  // only when none was given
     SatelliteWindowView* view_ = nullptr;               // a child of this window
     QPointer<frmSkyView> skyView_;
+    QPointer<frmSunOutage> sunOutage_;
     QPointer<frmGpsPosition> gpsPosition_;
     GpsWaits gpsWaits_;
 

@@ -67,6 +67,7 @@ void frmSatellite::BuildMenus() {
     mnuPointing = AddMenu(bar, "mnuPointing", "&Pointing");
     mnuPointingAid = AddItem(mnuPointing, "mnuPointingAid", "Pointing &Aid");
     mnuSkyView = AddItem(mnuPointing, "mnuSkyView", "&Sky View");
+    mnuSunOutages = AddItem(mnuPointing, "mnuSunOutages", "S&un Outages");
     AddSeparator(mnuPointing, "mnuSepGps");
     mnuGpsPosition = AddItem(mnuPointing, "mnuGpsPosition", "Position from &GPS");
 

@@ -61,6 +61,28 @@ TEST(AidSettingsFile, ADamagedValueTakesItsDefaultAndTheRestIsKept) {
     }
 }
 
+// The dish of the sun outages: a diameter or frequency edited by hand to no positive
+// number keeps its default (1.8 m, 12 GHz).
+TEST(AidSettingsFile, TheSunOutageDishReadsOnlyPositiveNumbers) {
+    struct Case {
+        const char* file;
+        double diameter, frequency;
+    };
+    const Case cases[] = {
+        {"[SunOutages]\nDishDiameter=2.4\nFrequency=14.25\n", 2.4, 14.25},
+        {"[SunOutages]\nDishDiameter=0\nFrequency=-12\n", 1.8, 12},
+        {"[SunOutages]\nDishDiameter=1,2\nFrequency=nan\n", 1.8, 12},
+        {"[SunOutages]\nFrequency=4\n", 1.8, 4},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        WriteBytes(folder.file("pointing.ini"), c.file);
+        const AidSettings read = ReadAidSettings(folder.Name("pointing.ini"));
+        EXPECT_EQ(read.SunOutages.DishDiameter, c.diameter) << c.file;
+        EXPECT_EQ(read.SunOutages.Frequency, c.frequency) << c.file;
+    }
+}
+
 TEST(AidSettingsFile, TextsAreUtf8BothWays) {
     TempFolder folder;
     const std::string name = folder.Name("pointing.ini");

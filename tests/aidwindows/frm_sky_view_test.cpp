@@ -71,7 +71,10 @@ TEST_F(SkyViewTest, AScreenReaderGetsTheSampleCatalogueOverTheMask) {
     EXPECT_EQ(view->windowTitle(), "SNG Tarvo - Sky View");
 
     const std::vector<std::string> lines = Lines(view->picSky->accessibleDescription());
-    ASSERT_EQ(lines.size(), 24u);
+    ASSERT_EQ(lines.size(), 25u);
+    // Today's sun last.
+    EXPECT_EQ(lines[24].rfind("Sun: rises ", 0), 0u) << lines[24];
+    EXPECT_EQ(view->lblSun->text().toStdString(), lines[24]);
     EXPECT_EQ(lines[0],
               "From Atlanta, GA (84.39 W, 33.75 N), horizon mask of 2 points, 23 satellites.");
     EXPECT_EQ(view->lblPlace->text().toStdString(), lines[0]);

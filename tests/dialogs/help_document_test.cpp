@@ -17,6 +17,7 @@
 
 #include "aidwindows/frm_pointing.h"
 #include "aidwindows/frm_sky_view.h"
+#include "aidwindows/frm_sun_outage.h"
 #include "catalogue/settings.h"
 #include "dialog_fixture.h"
 #include "dialogs/frm_pref.h"
@@ -101,9 +102,11 @@ TEST_F(FormTest, TheHelpDocumentNamesEveryCommandAndBox) {
         settings, [] { return true; }, platform, "SNG Tarvo", form.get());
     test::Find<QAction>(*form, "mnuPointingAid")->trigger();
     test::Find<QAction>(*form, "mnuSkyView")->trigger();
+    test::Find<QAction>(*form, "mnuSunOutages")->trigger();
     QList<QWidget*> controls = pref->findChildren<QWidget*>();
     controls += form->PointingWindow()->findChildren<QWidget*>();
     controls += form->SkyViewWindow()->findChildren<QWidget*>();
+    controls += form->SunOutageWindow()->findChildren<QWidget*>();
     for (QWidget* control : controls) {
         if (auto* label = qobject_cast<Label*>(control); label && label->text().endsWith(':')) {
             names << label->text().chopped(1);

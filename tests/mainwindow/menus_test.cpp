@@ -57,7 +57,8 @@ TEST_F(MenusTest, ItemsInOrder) {
                                         "mnuSaveSatellite=&Save Changes to Current Satellite", "-",
                                         "mnuDeleteSatellite=Delete &Current Satellite"}));
     EXPECT_EQ(Items(test::Find<QMenu>(*form, "mnuPointing")),
-              (std::vector<std::string>{"mnuPointingAid=Pointing &Aid", "mnuSkyView=&Sky View", "-",
+              (std::vector<std::string>{"mnuPointingAid=Pointing &Aid", "mnuSkyView=&Sky View",
+                                        "mnuSunOutages=S&un Outages", "-",
                                         "mnuGpsPosition=Position from &GPS"}));
     EXPECT_EQ(
         Items(test::Find<QMenu>(*form, "mnuHelp")),
