@@ -161,6 +161,8 @@ void frmSunOutage::BuildLayout() {
     grdOutages->setSelectionMode(QAbstractItemView::SingleSelection);
     grdOutages->setTabKeyNavigation(false);  // Tab leaves the table for the buttons
     grdOutages->verticalHeader()->setVisible(false);
+    // Rows as close as a list's: a year of five satellites is forty of them.
+    grdOutages->verticalHeader()->setDefaultSectionSize(grdOutages->fontMetrics().height() + 6);
     grdOutages->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grdOutages->horizontalHeader()->setStretchLastSection(true);
     grdOutages->setAccessibleName(tr("Sun outages"));
