@@ -7,18 +7,23 @@
 #include "dialogs/frm_splash.h"
 #include "mainwindow/frm_satellite.h"
 #include "platform/control_font.h"
+#include "platform/fatal_report.h"
 #include "platform/handler.h"
 #include "platform/picture.h"
 #include "platform/platform_services.h"
 #include "platform/qt_platform.h"
 
 int main(int argc, char* argv[]) {
+    // A start that ends before any window says on standard error what failed.
+    tarvo::InstallFatalReporting();
+    tarvo::SetStartStep("connecting to the display");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("SNG Tarvo"));
     // The menu entry's file name, so that a desktop matches the windows to it.
     QApplication::setDesktopFileName(QStringLiteral("org.example.SngTarvo"));
     // Menus, message boxes and dialogs in the controls' font, whatever the machine's
     // font configuration would pick.
+    tarvo::SetStartStep("loading fonts");
     QApplication::setFont(tarvo::ControlFont());
     QApplication::setWindowIcon(tarvo::ProgramIcon());
 
@@ -26,8 +31,10 @@ int main(int argc, char* argv[]) {
     // held here for the whole run, longer than the windows; the aid's commands and
     // windows are given this one store through the main window (see
     // aidsettings/aid_settings_store.h).
+    tarvo::SetStartStep("reading pointing.ini");
     tarvo::AidSettingsStore aidSettings;
 
+    tarvo::SetStartStep("making the main window");
     tarvo::QtPlatform platform;
     tarvo::frmSatellite window(platform);
     platform.setDialogParent(&window);  // message boxes and dialogs centred on the window
@@ -43,6 +50,7 @@ int main(int argc, char* argv[]) {
     // closes it, shows the main window and fills it.
     tarvo::frmSplash splash([&window, &platform, &aidSettings] {
         tarvo::EventBoundary::Run([&window] { window.Form_Load(); });
+        tarvo::SetStartStep("telling a pointing.ini that could not be read");
         // A pointing.ini that is there but cannot be read is told once the window is up;
         // the aid then works with its defaults.
         if (!aidSettings.ReadFailure().empty()) {
@@ -52,8 +60,12 @@ int main(int argc, char* argv[]) {
                                     "The pointing aid uses its default settings.",
                                 tarvo::MsgButtons::Ok, tarvo::MsgIcon::Exclamation, s.MsgTitle);
         }
+        tarvo::SetStartStep("running");
     });
     window.setSplashWindow(&splash);
+    tarvo::SetStartStep("showing the splash window");
     splash.Form_Load();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    tarvo::SetStartStep("closing down");
+    return status;
 }

@@ -12,6 +12,7 @@
 #include "mainwindow/updating_guard.h"
 #include "platform/check_box.h"
 #include "platform/combo_box.h"
+#include "platform/fatal_report.h"
 #include "platform/option_button.h"
 #include "platform/platform_services.h"
 #include "platform/show_painted.h"
@@ -27,6 +28,7 @@ void frmSatellite::Form_Load() {
         splash_->close();
     }
 
+    SetStartStep("showing the main window");
     // 2. The window is visible, painted with its captions, while the rest is read:
     // the files are read before the event loop runs, so it is painted here.
     ShowPainted(*this);
@@ -41,7 +43,9 @@ void frmSatellite::Form_Load() {
     ReportUnusableStartDir();
 
     // 6., 7. Both report their own failures.
+    SetStartStep("reading tarvo.ini");
     ReadINIFile();
+    SetStartStep("reading the satellite file");
     ReadSatFile(s.Settings.SatFileName);
 
     // 8. The order of the name list as the settings say; Updating keeps the option's
@@ -54,8 +58,10 @@ void frmSatellite::Form_Load() {
         optArc->setValue(true);
     }
 
-    ShowDefaultSatellite();              // 9.
-    OpenStartupLocationFile();           // 10.
+    ShowDefaultSatellite();  // 9.
+    SetStartStep("reading the location file");
+    OpenStartupLocationFile();  // 10.
+    SetStartStep("the first calculation");
     ShowDefaultLocation();               // 11.
     s.Updating = 0;                      // 12.
     cmdSaveLocation->setEnabled(false);  // 13.
