@@ -10,6 +10,7 @@
 
 #include "aidsettings/aid_settings_store.h"
 #include "aidwindows/button_row.h"
+#include "aidwindows/height_text.h"
 #include "aidwindows/main_window_view.h"
 #include "aidwindows/sheet_printing.h"
 #include "aidwindows/value_box.h"
@@ -99,6 +100,7 @@ void frmPointing::BuildLayout() {
     };
     figure(lblSatellite, txtSatellite, "Satellite", "Satellite:");
     figure(lblPosition, txtPosition, "Position", "Truck Position:");
+    figure(lblHeight, txtHeight, "Height", "Height:");
     figure(lblAzimuth, txtAzimuth, "Azimuth", "Azimuth:");
     figure(lblElevation, txtElevation, "Elevation", "Elevation:");
     figure(lblHorizon, txtHorizon, "Horizon", "Horizon:");
@@ -123,20 +125,29 @@ void frmPointing::BuildLayout() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Tab goes down the figures in the order they stand, then to the button.
-    QWidget* order[] = {txtSatellite, txtPosition,        txtAzimuth,     txtElevation,
-                        txtHorizon,   txtMagneticAzimuth, txtDeclination, txtFeedSkew,
-                        txtRange,     txtRangeKm,         cmdPrintSheet};
+    QWidget* order[] = {txtSatellite, txtPosition, txtHeight,          txtAzimuth,
+                        txtElevation, txtHorizon,  txtMagneticAzimuth, txtDeclination,
+                        txtFeedSkew,  txtRange,    txtRangeKm,         cmdPrintSheet};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
 }
 
 void frmPointing::ShowEmpty() {
+    ShowHeight(std::nullopt);
     for (ValueBox* box : {txtSatellite, txtPosition, txtAzimuth, txtElevation, txtHorizon,
                           txtMagneticAzimuth, txtDeclination, txtFeedSkew, txtRange, txtRangeKm}) {
         box->Show("");
     }
     ShowNote("");
+}
+
+// The row is there only with a height: a typed position has none, and an empty row
+// would read as a height missing.
+void frmPointing::ShowHeight(std::optional<double> metres) {
+    txtHeight->Show(metres ? HeightText(*metres) : std::string());
+    lblHeight->setVisible(metres.has_value());
+    txtHeight->setVisible(metres.has_value());
 }
 
 void frmPointing::ShowNote(const std::string& note) {
@@ -158,6 +169,7 @@ void frmPointing::ShowCalculation() {
     }
     txtSatellite->Show(SatelliteText(shown));
     txtPosition->Show(PositionLine(shown.longitude, shown.latitude));
+    ShowHeight(shown.gpsHeight);
     txtAzimuth->Show(shown.azimuth);
     txtElevation->Show(shown.elevation);
     txtRange->Show(shown.range);

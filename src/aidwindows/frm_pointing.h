@@ -63,6 +63,9 @@ class frmPointing : public QWidget {
     ValueBox* txtSatellite = nullptr;
     Label* lblPosition = nullptr;
     ValueBox* txtPosition = nullptr;
+    // The height above sea level, shown only while the position is a 3D GPS fix's.
+    Label* lblHeight = nullptr;
+    ValueBox* txtHeight = nullptr;
     Label* lblAzimuth = nullptr;
     ValueBox* txtAzimuth = nullptr;
     Label* lblElevation = nullptr;
@@ -92,6 +95,7 @@ class frmPointing : public QWidget {
     void ShowCalculation();
     void ShowEmpty();
     void ShowNote(const std::string& note);
+    void ShowHeight(std::optional<double> metres);
     // The horizon mask of the location the main window shows.
     const HorizonMask& ShownMask() const;
     // The declination at the shown place today, worked out once per place and day.

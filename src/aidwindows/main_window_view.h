@@ -32,6 +32,11 @@ struct ShownCalculation {
     std::string elevation;
     std::string range;  // nautical miles
 
+    // The height above mean sea level of the GPS fix whose position the coordinate boxes
+    // hold, in metres; nothing once the position was typed, chosen, or came from a fix
+    // without height (a 2D fix).
+    std::optional<double> gpsHeight;
+
     bool HasResults() const { return !azimuth.empty() && !elevation.empty() && !range.empty(); }
 };
 

@@ -1,4 +1,5 @@
 #include "aidwindows/pointing_sheet.h"
+#include "aidwindows/height_text.h"
 
 #include "common/failure.h"
 #include "common/fixed_text.h"
@@ -65,7 +66,9 @@ PointingSheet MakePointingSheet(const ShownCalculation& shown, const SatelliteTa
                                 const DeclinationReading& declination, const CalendarDate& date) {
     PointingSheet sheet;
     sheet.heading.push_back(shown.locationName.empty() ? "Pointing Sheet" : shown.locationName);
-    sheet.heading.push_back(PositionLine(shown.longitude, shown.latitude) + "    " +
+    const std::string height =
+        shown.gpsHeight ? ", height " + HeightText(*shown.gpsHeight) : std::string();
+    sheet.heading.push_back(PositionLine(shown.longitude, shown.latitude) + height + "    " +
                             DateText(date));
     sheet.heading.push_back(declination.degreesEast
                                 ? "Declination: " + declination.text + " (" + declination.note + ")"

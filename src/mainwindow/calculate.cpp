@@ -85,6 +85,10 @@ void frmSatellite::RecordShownCalculation() {
     shown.azimuth = txtAzimuth->text();
     shown.elevation = txtElevation->text();
     shown.range = txtRange->text();
+    if (gpsHeight_ && txtLongitude->text() == gpsLongitude_ &&
+        txtLatitude->text() == gpsLatitude_) {
+        shown.gpsHeight = gpsHeight_;
+    }
     view_->Record(std::move(shown));
 }
 

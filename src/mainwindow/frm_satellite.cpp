@@ -112,8 +112,10 @@ void frmSatellite::cmdCalculate_Click() {
 
 // A typed change of the truck position no longer belongs to the location shown in the
 // list: the list's text is emptied and the position may be saved as a new location.
-// The program's own writes (Updating at -1) leave both alone.
+// The program's own writes (Updating at -1) leave both alone. Any change, typed or
+// written, forgets the height of a GPS fix: the boxes no longer hold its position.
 void frmSatellite::txtLatitude_Change() {
+    gpsHeight_.reset();
     if (state_.Updating == -1) {
         return;
     }
@@ -122,6 +124,7 @@ void frmSatellite::txtLatitude_Change() {
 }
 
 void frmSatellite::txtLongitude_Change() {
+    gpsHeight_.reset();
     if (state_.Updating == -1) {
         return;
     }

@@ -240,7 +240,8 @@ class frmSatellite : public QMainWindow {
     void mnuSkyView_Click();
     void mnuSunOutages_Click();  // sun_outage_commands.cpp
     void mnuGpsPosition_Click();
-    // A fix's position typed into the coordinate boxes as the crew would, and calculated.
+    // A fix's position typed into the coordinate boxes as the crew would, and calculated;
+    // a 3D fix's height is kept while the boxes hold its position.
     void TypeGpsPosition(const PositionReport& fix);
 
     // The Satellites menu (satellite_commands.cpp)
@@ -441,6 +442,11 @@ class frmSatellite : public QMainWindow {
     QPointer<frmSunOutage> sunOutage_;
     QPointer<frmGpsPosition> gpsPosition_;
     GpsWaits gpsWaits_;
+    // The height of the last GPS fix and the coordinate texts it was typed as; any other
+    // change of the boxes forgets it.
+    std::optional<double> gpsHeight_;
+    std::string gpsLongitude_;
+    std::string gpsLatitude_;
 
     std::unique_ptr<TextMeasure> measure_;  // the drawing font's measuring surface
     QPointer<frmLookList> lookList_;

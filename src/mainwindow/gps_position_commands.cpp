@@ -35,9 +35,13 @@ void frmSatellite::mnuGpsPosition_Click() {
 // The boxes take degrees west and north with four decimals; each write raises the box's
 // change as a keystroke does (the location list empties, "Save New Location" is
 // enabled), then the window calculates.
+// The height is taken after the writes, whose change handlers forget the one before.
 void frmSatellite::TypeGpsPosition(const PositionReport& fix) {
     txtLongitude->setText(FourDecimals(-*fix.longitude));
     txtLatitude->setText(FourDecimals(*fix.latitude));
+    gpsLongitude_ = txtLongitude->text();
+    gpsLatitude_ = txtLatitude->text();
+    gpsHeight_ = fix.HasHeight() ? fix.altitudeMsl : std::nullopt;
     Calculate();
 }
 

@@ -58,6 +58,7 @@ void frmSatellite::cboLocations_Click() {
     MainWindowState& s = state_;
     s.Updating = 0;
     cmdSaveLocation->setEnabled(false);
+    gpsHeight_.reset();  // a chosen place, even at the same coordinates, has no GPS height
 
     // The text as it stands, matched exactly (case and spaces count) at 50 characters.
     const int found = s.LocNames.Find(cboLocations->text());

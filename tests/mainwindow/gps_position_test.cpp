@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QProgressBar>
@@ -14,6 +15,8 @@
 
 #include "aidsettings/aid_settings_store.h"
 #include "aidwindows/frm_gps_position.h"
+#include "aidwindows/frm_pointing.h"
+#include "aidwindows/value_box.h"
 #include "form_fixture.h"
 #include "gps/fake_gpsd.h"
 
@@ -164,6 +167,77 @@ TEST_F(GpsPositionTest, EveryFailureIsToldAndChangesNothing) {
         EXPECT_EQ(message.buttons, MsgButtons::Ok);
         EXPECT_EQ(Seen(), before);
     }
+}
+
+// The height of a 3D fix stands in the pointing aid while the boxes hold the fix's
+// position: "none" when its row is hidden.
+TEST_F(GpsPositionTest, TheHeightOfA3DFixShowsInThePointingAidUntilThePositionChanges) {
+    Start(kNoPort);
+    form->mnuPointingAid->trigger();
+    frmPointing* aid = form->PointingWindow();
+    ASSERT_NE(aid, nullptr);
+    const auto height = [aid]() -> std::string {
+        const bool shown = aid->txtHeight->isVisibleTo(aid) && aid->lblHeight->isVisibleTo(aid);
+        return shown ? aid->txtHeight->text().toStdString() : "none";
+    };
+    const auto ask = [this](const QByteArray& report) {
+        FakeGpsd gpsd({{0, kVersion}, {10, report}});
+        AidSettings settings = store->Settings();
+        settings.Gps.Port = gpsd.Port();
+        store->Save(settings);
+        AskGps();
+    };
+    // A 2D fix of Denver's position (gpsd may still send a height with it).
+    const QByteArray denver2d = R"({"class":"TPV","mode":2,"lat":39.739236,"lon":-104.984862,)"
+                                R"("altMSL":1609.3})"
+                                "\r\n";
+    // An older gpsd's 3D fix, its height in "alt": Badwater Basin, 86 m below sea level.
+    const QByteArray badwater = R"({"class":"TPV","mode":3,"lat":36.2297,"lon":-116.7675,)"
+                                R"("alt":-85.6})"
+                                "\r\n";
+    EXPECT_EQ(height(), "none");  // Atlanta, chosen at start-up
+
+    ask(kDenver);
+    EXPECT_EQ(form->txtLatitude->text(), "39.7392");
+    EXPECT_EQ(height(), "1609 m above sea level (GPS)");  // 1609.3 to whole metres
+    // Read by a screen reader under its label, and reached by Tab after the position.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(aid->txtHeight);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Height:");
+    EXPECT_EQ(accessible->text(QAccessible::Value), "1609 m above sea level (GPS)");
+    QWidget* next = aid->txtPosition->nextInFocusChain();
+    while (next->focusPolicy() == Qt::NoFocus || !next->isVisibleTo(aid)) {
+        next = next->nextInFocusChain();
+    }
+    EXPECT_EQ(next, aid->txtHeight);
+    EXPECT_EQ(form->view().Shown().gpsHeight, 1609.3);
+    // Calculating again keeps it: the boxes still hold the fix's position.
+    form->cmdCalculate_Click();
+    EXPECT_EQ(height(), "1609 m above sea level (GPS)");
+
+    ask(denver2d);
+    EXPECT_EQ(form->txtLatitude->text(), "39.7392");
+    EXPECT_EQ(height(), "none");
+
+    ask(badwater);
+    EXPECT_EQ(height(), "86 m below sea level (GPS)");  // -85.6 rounds to -86
+
+    // A coordinate typed over the fix's: even the same figure typed back.
+    ask(kDenver);
+    form->txtLatitude->setText("39.7393");
+    form->txtLatitude->setText("39.7392");
+    form->cmdCalculate_Click();
+    EXPECT_EQ(height(), "none");
+    EXPECT_FALSE(form->view().Shown().gpsHeight);
+
+    // A location chosen from the list.
+    ask(kDenver);
+    ASSERT_EQ(height(), "1609 m above sea level (GPS)");
+    form->cboLocations->setText("Atlanta, GA");
+    form->cboLocations_Click();
+    EXPECT_THAT(form->cboLocations->text(), ::testing::StartsWith("Atlanta, GA"));
+    EXPECT_EQ(height(), "none");
+    EXPECT_FALSE(form->view().Shown().gpsHeight);
 }
 
 TEST_F(GpsPositionTest, TheWaitingWindowIsCancelledByKeyboardAndChangesNothing) {
