@@ -211,6 +211,10 @@ TEST_F(GpsPositionTest, TheHeightOfA3DFixShowsInThePointingAidUntilThePositionCh
     }
     EXPECT_EQ(next, aid->txtHeight);
     EXPECT_EQ(form->view().Shown().gpsHeight, 1609.3);
+    // The sheet's second heading line: the position line, then the height.
+    ASSERT_GE(aid->Sheet().heading.size(), 2u);
+    EXPECT_THAT(aid->Sheet().heading[1],
+                ::testing::HasSubstr(", height 1609 m above sea level (GPS)    "));
     // Calculating again keeps it: the boxes still hold the fix's position.
     form->cmdCalculate_Click();
     EXPECT_EQ(height(), "1609 m above sea level (GPS)");
@@ -229,6 +233,7 @@ TEST_F(GpsPositionTest, TheHeightOfA3DFixShowsInThePointingAidUntilThePositionCh
     form->cmdCalculate_Click();
     EXPECT_EQ(height(), "none");
     EXPECT_FALSE(form->view().Shown().gpsHeight);
+    EXPECT_THAT(aid->Sheet().heading[1], ::testing::Not(::testing::HasSubstr("height")));
 
     // A location chosen from the list.
     ask(kDenver);
