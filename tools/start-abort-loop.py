@@ -12,11 +12,13 @@ the summary.
 Options make the start harder:
   --load N          N busy-loop processes for the whole run (the machine kept busy)
   --load-command C  a command run in the background for the whole run (a build, say)
-  --late-a11y S     the accessibility bus launcher started S seconds after the program
-                    (its D-Bus session cannot start it on demand); "random" draws 0-2 s
+  --late-a11y S     the accessibility bus started S seconds after the program instead of
+                    before it; "random" draws 0-2 s
   --late-fonts S    fontconfig given an empty configuration (no fonts) for the first S
                     seconds; "random" draws 0-2 s
   --fresh-display   a new Xvfb for every start (the display itself comes up just before)
+  --noreset         Xvfb started with -noreset, as a desktop's server that always has
+                    clients never resets
 
 Not part of the test run: it takes minutes. Example, 300 starts under load:
   tools/start-abort-loop.py -n 300 --load 2 --late-a11y random --late-fonts random
@@ -49,7 +51,6 @@ DBUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Confi
     <allow eavesdrop="true"/>
     <allow own="*"/>
   </policy>
-%s
 </busconfig>
 """
 
@@ -74,10 +75,11 @@ def draw(delay):
     return random.uniform(0.0, 2.0) if delay == "random" else delay
 
 
-def start_xvfb():
+def start_xvfb(noreset=False):
     read_end, write_end = os.pipe()
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"]
+        + (["-noreset"] if noreset else []),
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     number = b""
@@ -93,12 +95,13 @@ def start_xvfb():
     return server, ":" + number.decode().strip()
 
 
-def start_dbus(folder, on_demand):
-    """A session bus of its own; with on_demand the accessibility bus is started by it when
-    the program asks, as on a desktop, else only when the loop starts it."""
+def start_dbus(folder):
+    """A session bus of its own, without services started on demand: the loop starts the
+    accessibility bus itself (Qt only watches for it, and never asks for it to start),
+    before the program as at a desktop's login, or late."""
     config = os.path.join(folder, "session.conf")
     with open(config, "w") as out:
-        out.write(DBUS_CONFIG % (folder, "  <standard_session_servicedirs />" if on_demand else ""))
+        out.write(DBUS_CONFIG % folder)
     daemon = subprocess.Popen(["dbus-daemon", "--config-file=" + config, "--print-address", "--nofork"],
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
                               start_new_session=True)
@@ -132,7 +135,7 @@ class Start:
         self.err = ""
 
     def run(self):
-        dbus, address = start_dbus(self.folder, on_demand=self.a11y_delay is None)
+        dbus, address = start_dbus(self.folder)
         self.helpers.append(dbus)
         env = dict(os.environ)
         for name in ("AT_SPI_BUS_ADDRESS", "SESSION_MANAGER", "WAYLAND_DISPLAY"):
@@ -146,6 +149,9 @@ class Start:
             with open(fonts, "w") as out:
                 out.write(EMPTY_FONTCONFIG % os.path.join(self.folder, "fontcache"))
             env["FONTCONFIG_FILE"] = fonts
+        if self.a11y_delay is None:
+            self.start_a11y_bus(env)
+            self.wait_for_a11y_bus(env)
         err_path = os.path.join(self.folder, "stderr")
         with open(err_path, "w") as err:
             started = time.monotonic()
@@ -158,9 +164,7 @@ class Start:
         while True:
             now = time.monotonic()
             if a11y_due is not None and now >= a11y_due:
-                self.helpers.append(subprocess.Popen(
-                    ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env,
-                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True))
+                self.start_a11y_bus(env)
                 a11y_due = None
             if fonts_due is not None and now >= fonts_due:
                 with open(fonts + ".new", "w") as out:
@@ -193,6 +197,12 @@ class Start:
             when = "after its window" if self.window_seconds is not None else "before any window"
             self.outcome = describe(status) + " " + when
         self.core = os.WIFSIGNALED(status) and os.WCOREDUMP(status)
+        if self.window_seconds is None:
+            # Whether the display could be reached right after: a start that could not
+            # reach a display that answers now met a passing fault of the X server.
+            probe = subprocess.run(["xdpyinfo", "-display", self.display], capture_output=True)
+            self.outcome += "; display %s afterwards" % (
+                "answered" if probe.returncode == 0 else "did not answer")
         # Each helper leads a process group of its own, with what it started (the
         # accessibility bus and its registry).
         for helper in reversed(self.helpers):
@@ -205,6 +215,23 @@ class Start:
             signal_group(helper, signal.SIGKILL)
         with open(err_path, errors="replace") as err:
             self.err = err.read()
+
+    def start_a11y_bus(self, env):
+        self.helpers.append(subprocess.Popen(
+            ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=env,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True))
+
+    def wait_for_a11y_bus(self, env):
+        """Until the accessibility bus gives its address, as at a desktop's login."""
+        deadline = time.monotonic() + 10
+        while time.monotonic() < deadline:
+            asked = subprocess.run(
+                ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                 "org.a11y.Bus.GetAddress"], env=env, capture_output=True)
+            if asked.returncode == 0:
+                return
+            time.sleep(0.05)
+        sys.exit("the accessibility bus did not start")
 
     def window_shown(self, pid):
         found = subprocess.run(
@@ -267,13 +294,15 @@ def main():
     parser.add_argument("--late-a11y", type=delay_option)
     parser.add_argument("--late-fonts", type=delay_option)
     parser.add_argument("--fresh-display", action="store_true")
+    parser.add_argument("--noreset", action="store_true",
+                        help="Xvfb -noreset: the server does not reset when its last client leaves")
     parser.add_argument("--timeout", type=float, default=30.0,
                         help="seconds a start may take to its first window")
     parser.add_argument("--linger", type=float, default=0.3,
                         help="seconds the program runs after its first window")
     parser.add_argument("--keep", action="store_true", help="keep the working folders")
     args = parser.parse_args()
-    for tool in ("Xvfb", "xdotool", "dbus-daemon"):
+    for tool in ("Xvfb", "xdotool", "xdpyinfo", "dbus-daemon"):
         if not shutil.which(tool):
             sys.exit("not installed: " + tool)
 
@@ -282,12 +311,12 @@ def main():
         print("core_pattern: %s; core size limit of the starts: %s" % (
             pattern.read().strip(), resource.getrlimit(resource.RLIMIT_CORE)[1]), flush=True)
     load = start_load(args)
-    server, display = (None, None) if args.fresh_display else start_xvfb()
+    server, display = (None, None) if args.fresh_display else start_xvfb(args.noreset)
     starts = []
     try:
         for index in range(args.starts):
             if args.fresh_display:
-                server, display = start_xvfb()
+                server, display = start_xvfb(args.noreset)
             start = Start(index, args, display, top)
             start.run()
             starts.append(start)
