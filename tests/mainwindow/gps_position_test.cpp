@@ -19,6 +19,7 @@
 #include "aidwindows/value_box.h"
 #include "form_fixture.h"
 #include "gps/fake_gpsd.h"
+#include "platform/command_button.h"
 
 namespace tarvo::testing {
 namespace {
@@ -173,7 +174,7 @@ TEST_F(GpsPositionTest, EveryFailureIsToldAndChangesNothing) {
 // position: "none" when its row is hidden.
 TEST_F(GpsPositionTest, TheHeightOfA3DFixShowsInThePointingAidUntilThePositionChanges) {
     Start(kNoPort);
-    form->mnuPointingAid->trigger();
+    test::Find<QAction>(*form, "mnuPointingAid")->trigger();
     frmPointing* aid = form->PointingWindow();
     ASSERT_NE(aid, nullptr);
     const auto height = [aid]() -> std::string {
@@ -198,7 +199,7 @@ TEST_F(GpsPositionTest, TheHeightOfA3DFixShowsInThePointingAidUntilThePositionCh
     EXPECT_EQ(height(), "none");  // Atlanta, chosen at start-up
 
     ask(kDenver);
-    EXPECT_EQ(form->txtLatitude->text(), "39.7392");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "39.7392");
     EXPECT_EQ(height(), "1609 m above sea level (GPS)");  // 1609.3 to whole metres
     // Read by a screen reader under its label, and reached by Tab after the position.
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(aid->txtHeight);
@@ -216,11 +217,11 @@ TEST_F(GpsPositionTest, TheHeightOfA3DFixShowsInThePointingAidUntilThePositionCh
     EXPECT_THAT(aid->Sheet().heading[1],
                 ::testing::HasSubstr(", height 1609 m above sea level (GPS)    "));
     // Calculating again keeps it: the boxes still hold the fix's position.
-    form->cmdCalculate_Click();
+    test::Find<CommandButton>(*form, "cmdCalculate")->click();
     EXPECT_EQ(height(), "1609 m above sea level (GPS)");
 
     ask(denver2d);
-    EXPECT_EQ(form->txtLatitude->text(), "39.7392");
+    EXPECT_EQ(test::Find<TextBox>(*form, "txtLatitude")->text(), "39.7392");
     EXPECT_EQ(height(), "none");
 
     ask(badwater);
@@ -228,9 +229,9 @@ TEST_F(GpsPositionTest, TheHeightOfA3DFixShowsInThePointingAidUntilThePositionCh
 
     // A coordinate typed over the fix's: even the same figure typed back.
     ask(kDenver);
-    form->txtLatitude->setText("39.7393");
-    form->txtLatitude->setText("39.7392");
-    form->cmdCalculate_Click();
+    test::Find<TextBox>(*form, "txtLatitude")->setText("39.7393");
+    test::Find<TextBox>(*form, "txtLatitude")->setText("39.7392");
+    test::Find<CommandButton>(*form, "cmdCalculate")->click();
     EXPECT_EQ(height(), "none");
     EXPECT_FALSE(form->view().Shown().gpsHeight);
     EXPECT_THAT(aid->Sheet().heading[1], ::testing::Not(::testing::HasSubstr("height")));
@@ -238,9 +239,10 @@ TEST_F(GpsPositionTest, TheHeightOfA3DFixShowsInThePointingAidUntilThePositionCh
     // A location chosen from the list.
     ask(kDenver);
     ASSERT_EQ(height(), "1609 m above sea level (GPS)");
-    form->cboLocations->setText("Atlanta, GA");
+    test::Find<ComboBox>(*form, "cboLocations")->setText("Atlanta, GA");
     form->cboLocations_Click();
-    EXPECT_THAT(form->cboLocations->text(), ::testing::StartsWith("Atlanta, GA"));
+    EXPECT_THAT(test::Find<ComboBox>(*form, "cboLocations")->text(),
+                ::testing::StartsWith("Atlanta, GA"));
     EXPECT_EQ(height(), "none");
     EXPECT_FALSE(form->view().Shown().gpsHeight);
 }
