@@ -291,6 +291,8 @@ TEST_F(SunOutageTest, CtrlCCopiesTheTableAsTabSeparatedText) {
     WorkedExample();
     Open(CalendarDate{2026, 1, 1});
     window->show();
+    // A cell is current in the table: the table itself would copy that one cell.
+    window->grdOutages->setCurrentIndex(window->grdOutages->model()->index(1, 2));
     for (QWidget* target :
          {static_cast<QWidget*>(window), static_cast<QWidget*>(window->grdOutages),
           static_cast<QWidget*>(window->cmdPrint)}) {
