@@ -1,7 +1,8 @@
 // Reads arbitrary bytes as what gpsd sends: cut into pieces as a socket might deliver
-// them and repeated so that small inputs make over-long lines too. The lines must come
-// out the same whatever the cut, none longer than the limit nor holding a line feed,
-// and every position report read must hold what the reader promises.
+// them, under a line limit the input chooses, so that short inputs make over-long lines
+// too. The lines must come out the same whatever the cut, none longer than the limit
+// nor holding a line feed, and every position report read must hold what the reader
+// promises.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -26,8 +27,8 @@ struct Cut {
     bool ok = true;
 };
 
-Cut ReadInPieces(std::string_view bytes, std::size_t piece) {
-    tarvo::ReportLines reader;
+Cut ReadInPieces(std::string_view bytes, std::size_t piece, std::size_t longestLine) {
+    tarvo::ReportLines reader(longestLine);
     Cut cut;
     for (std::size_t at = 0; at < bytes.size(); at += piece) {
         const bool ok = reader.Append(bytes.substr(at, piece), cut.lines);
@@ -37,8 +38,8 @@ Cut ReadInPieces(std::string_view bytes, std::size_t piece) {
     return cut;
 }
 
-void CheckLine(const std::string& line) {
-    Check(line.size() <= tarvo::ReportLines::kLongestLine);
+void CheckLine(const std::string& line, std::size_t longestLine) {
+    Check(line.size() <= longestLine);
     Check(line.find('\n') == std::string::npos);
     const tarvo::GpsdLine read = tarvo::ReadGpsdLine(line);
     if (read.kind != tarvo::GpsdLine::Kind::Position) {
@@ -64,23 +65,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    // The first byte chooses the piece size (1 to 16 bytes) and how often the rest is
-    // repeated (1 to 61 times).
+    // The first byte chooses the piece size (1 to 16 bytes) and the line limit: the
+    // program's own, or 16 to 240 bytes.
     const std::size_t piece = (data[0] & 0x0F) + 1;
-    const std::size_t repeats = 1 + (data[0] >> 4) * 4;
-    const std::string_view once(reinterpret_cast<const char*>(data + 1), size - 1);
-    std::string bytes;
-    for (std::size_t i = 0; i < repeats; ++i) {
-        bytes += once;
-    }
+    const std::size_t longestLine =
+        (data[0] >> 4) == 0 ? tarvo::ReportLines::kLongestLine : (data[0] >> 4) * 16u;
+    const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    const Cut whole = ReadInPieces(bytes, bytes.size() + 1);
-    const Cut pieces = ReadInPieces(bytes, piece);
+    const Cut whole = ReadInPieces(bytes, bytes.size() + 1, longestLine);
+    const Cut pieces = ReadInPieces(bytes, piece, longestLine);
     Check(whole.ok == pieces.ok);
     Check(whole.lines == pieces.lines);
     std::string joined;
     for (const std::string& line : whole.lines) {
-        CheckLine(line);
+        CheckLine(line, longestLine);
         joined += line;
         joined += '\n';
     }

@@ -6,7 +6,7 @@ bool ReportLines::Append(std::string_view bytes, std::vector<std::string>& lines
     while (!tooLong_ && !bytes.empty()) {
         const std::size_t end = bytes.find('\n');
         const std::string_view piece = bytes.substr(0, end);
-        if (pending_.size() + piece.size() > kLongestLine) {
+        if (pending_.size() + piece.size() > longestLine_) {
             tooLong_ = true;
             pending_.clear();
             pending_.shrink_to_fit();
