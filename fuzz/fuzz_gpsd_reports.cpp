@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr std::size_t kLongestInput = 1024;
+
 void Check(bool condition) {
     if (!condition) {
         std::abort();
@@ -70,7 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t piece = (data[0] & 0x0F) + 1;
     const std::size_t longestLine =
         (data[0] >> 4) == 0 ? tarvo::ReportLines::kLongestLine : (data[0] >> 4) * 16u;
-    const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+    // At most a kilobyte follows: a position report is a few hundred bytes, and longer
+    // inputs would only slow the search.
+    const std::string_view bytes(reinterpret_cast<const char*>(data + 1),
+                                 size - 1 < kLongestInput ? size - 1 : kLongestInput);
 
     const Cut whole = ReadInPieces(bytes, bytes.size() + 1, longestLine);
     const Cut pieces = ReadInPieces(bytes, piece, longestLine);
