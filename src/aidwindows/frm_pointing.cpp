@@ -12,7 +12,7 @@
 #include "aidwindows/button_row.h"
 #include "aidwindows/height_text.h"
 #include "aidwindows/main_window_view.h"
-#include "aidwindows/sheet_printing.h"
+#include "aidwindows/sheet_print_job.h"
 #include "aidwindows/value_box.h"
 #include "common/codepage.h"
 #include "common/failure.h"
@@ -20,7 +20,6 @@
 #include "looklist/cached_text_measure.h"
 #include "looklist/look_list_layout.h"
 #include "looklist/print_start.h"
-#include "looklist/printer_destination.h"
 #include "looklist/qt_text_measure.h"
 #include "platform/control_font.h"
 #include "platform/handler.h"
@@ -230,19 +229,10 @@ void frmPointing::cmdPrintSheet_Click() {
     const PrintMessages messages{"The pointing sheet could not be printed.",
                                  "The pointing sheet could not be saved.", view_.LineBreak(),
                                  view_.MsgTitle()};
-    const PointingSheet sheet = Sheet();
-    std::string failed;
-    std::unique_ptr<PrintJob> job = StartPrinterOrPdf(
-        platform_, messages,
-        [this] { return view_.ChoosePdfFile("Pointing sheet.pdf", "The pointing sheet"); }, failed);
-    if (!job) {
-        return;
-    }
-    {
-        PrinterDestination printer(*job, *measure_);
-        PrintPointingSheet(sheet, printer, *measure_, view_.CurrentSettings());
-    }
-    FinishPrintJob(*job, platform_, messages, failed);
+    PrintSheetOrPdf(
+        Sheet(), platform_, messages,
+        [this] { return view_.ChoosePdfFile("Pointing sheet.pdf", "The pointing sheet"); },
+        *measure_, view_.CurrentSettings());
 }
 
 void frmPointing::keyPressEvent(QKeyEvent* event) {

@@ -18,7 +18,7 @@
 #include "aidsettings/aid_settings_store.h"
 #include "aidwindows/button_row.h"
 #include "aidwindows/main_window_view.h"
-#include "aidwindows/sheet_printing.h"
+#include "aidwindows/sheet_print_job.h"
 #include "aidwindows/sky_scene.h"
 #include "aidwindows/sun_outage_rows.h"
 #include "aidwindows/text_table_model.h"
@@ -30,7 +30,6 @@
 #include "looklist/cached_text_measure.h"
 #include "looklist/look_list_layout.h"
 #include "looklist/print_start.h"
-#include "looklist/printer_destination.h"
 #include "looklist/qt_text_measure.h"
 #include "platform/handler.h"
 #include "platform/label.h"
@@ -448,19 +447,10 @@ void frmSunOutage::cmdPrint_Click() {
     const PrintMessages messages{"The sun outage table could not be printed.",
                                  "The sun outage table could not be saved.", view_.LineBreak(),
                                  view_.MsgTitle()};
-    const PointingSheet sheet = Sheet();
-    std::string failed;
-    std::unique_ptr<PrintJob> job = StartPrinterOrPdf(
-        platform_, messages,
-        [this] { return view_.ChoosePdfFile("Sun outages.pdf", "The sun outage table"); }, failed);
-    if (!job) {
-        return;
-    }
-    {
-        PrinterDestination printer(*job, *measure_);
-        PrintPointingSheet(sheet, printer, *measure_, view_.CurrentSettings());
-    }
-    FinishPrintJob(*job, platform_, messages, failed);
+    PrintSheetOrPdf(
+        Sheet(), platform_, messages,
+        [this] { return view_.ChoosePdfFile("Sun outages.pdf", "The sun outage table"); },
+        *measure_, view_.CurrentSettings());
 }
 
 bool frmSunOutage::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,6 @@
 #include "aidwindows/pointing_sheet.h"
 #include "aidwindows/height_text.h"
+#include "aidwindows/tab_separated.h"
 
 #include "common/failure.h"
 #include "common/fixed_text.h"
@@ -42,21 +43,14 @@ std::vector<std::string> Row(const SatelliteRecord& satellite, const ShownCalcul
 
 std::string PointingSheet::PlainText() const {
     std::string text;
-    const auto line = [&text](const std::vector<std::string>& cells) {
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            text += i == 0 ? "" : "\t";
-            text += cells[i];
-        }
-        text += '\n';
-    };
     for (const std::string& heading : this->heading) {
-        line({heading});
+        AppendTabSeparatedLine(text, {heading});
     }
-    line(columns);
+    AppendTabSeparatedLine(text, columns);
     for (const std::vector<std::string>& row : rows) {
-        line(row);
+        AppendTabSeparatedLine(text, row);
     }
-    line({footnote});
+    AppendTabSeparatedLine(text, {footnote});
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "aidwindows/tab_separated.h"
 #include "platform/qt_text.h"
 
 namespace tarvo {
@@ -28,16 +29,9 @@ void TextTableModel::AddRows(std::vector<std::vector<std::string>> rows) {
 
 std::string TextTableModel::PlainText() const {
     std::string text;
-    const auto line = [&text](const std::vector<std::string>& cells) {
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            text += i == 0 ? "" : "\t";
-            text += cells[i];
-        }
-        text += '\n';
-    };
-    line(columns_);
+    AppendTabSeparatedLine(text, columns_);
     for (const std::vector<std::string>& row : rows_) {
-        line(row);
+        AppendTabSeparatedLine(text, row);
     }
     return text;
 }
