@@ -123,7 +123,15 @@ void AppendSet(std::string& bytes, int degree, const std::vector<double>& cosine
 
 WmmCoefficients ReadWmmCoefficients(std::string_view text) {
     WmmCoefficients model;
+    // Which (n, m) have been read, one bit each. The values wait in file order until the
+    // file has proved complete: a single line naming a high degree must not make the
+    // reader zero four arrays of half a million doubles for a file that then fails.
     std::vector<bool> seen;
+    struct Line {
+        std::size_t k;
+        double g, h, gDot, hDot;
+    };
+    std::vector<Line> lines;
     int lineNumber = 0;
     bool header = true;
     bool ended = false;
@@ -166,23 +174,20 @@ WmmCoefficients ReadWmmCoefficients(std::string_view text) {
         }
         if (n > model.degree) {
             model.degree = n;
-            const std::size_t size = WmmCoefficients::Index(n, n) + 1;
-            model.g.resize(size);
-            model.h.resize(size);
-            model.gDot.resize(size);
-            model.hDot.resize(size);
-            seen.resize(size);
+            seen.resize(WmmCoefficients::Index(n, n) + 1);
         }
         const std::size_t k = WmmCoefficients::Index(n, m);
         if (seen[k]) {
             Fail(lineNumber, "degree and order given twice");
         }
         seen[k] = true;
-        model.g[k] = Number(words[2], lineNumber);
-        model.h[k] = Number(words[3], lineNumber);
-        model.gDot[k] = Number(words[4], lineNumber);
-        model.hDot[k] = Number(words[5], lineNumber);
-        if (m == 0 && (model.h[k] != 0 || model.hDot[k] != 0)) {
+        Line& line = lines.emplace_back();
+        line.k = k;
+        line.g = Number(words[2], lineNumber);
+        line.h = Number(words[3], lineNumber);
+        line.gDot = Number(words[4], lineNumber);
+        line.hDot = Number(words[5], lineNumber);
+        if (m == 0 && (line.h != 0 || line.hDot != 0)) {
             Fail(lineNumber, "a sine term for order 0");
         }
     }
@@ -202,6 +207,17 @@ WmmCoefficients ReadWmmCoefficients(std::string_view text) {
                                            std::to_string(m) + " missing");
             }
         }
+    }
+    const std::size_t size = seen.size();
+    model.g.resize(size);
+    model.h.resize(size);
+    model.gDot.resize(size);
+    model.hDot.resize(size);
+    for (const Line& line : lines) {
+        model.g[line.k] = line.g;
+        model.h[line.k] = line.h;
+        model.gDot[line.k] = line.gDot;
+        model.hDot[line.k] = line.hDot;
     }
     return model;
 }
