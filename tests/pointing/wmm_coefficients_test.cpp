@@ -61,6 +61,36 @@ TEST(WmmCoefficients, RefusesADamagedFile) {
     }
 }
 
+// The message names the fault the crew has to mend, even when a line names a degree far
+// above what the file holds. Line numbers count the header as line 1.
+TEST(WmmCoefficients, NamesTheFirstFault) {
+    const std::string good = kDegreeTwo;
+    const std::string terms = good.substr(0, good.find("9999"));
+    const std::string end = good.substr(good.find("9999"));
+    const std::string highDegree = "1000  0  1.0  0.0  0.0  0.0\r\n";
+    const struct {
+        std::string text;
+        const char* message;
+    } cases[] = {
+        // Degree 2 complete, then (1000, 0): the first gap in n, m order is (3, 0).
+        {terms + highDegree + end, "degree 3 order 0 missing"},
+        // The same line twice: the second, line 8, is the fault, before any gap.
+        {terms + highDegree + highDegree + end, "line 8: degree and order given twice"},
+        // A bad number after the high degree is still reported on its own line.
+        {terms + highDegree + "  3  0  x  0  0  0\r\n" + end, "line 8: not a number: x"},
+    };
+    for (const auto& c : cases) {
+        try {
+            ReadWmmCoefficients(c.text);
+            ADD_FAILURE() << "read: " << c.message;
+        } catch (const CoefficientFileError& error) {
+            EXPECT_STREQ(error.what(), c.message);
+        }
+    }
+    // A complete file gives arrays of exactly its (n, m) pairs: 1 + 2 + 3 for degree 2.
+    EXPECT_EQ(ReadWmmCoefficients(good).g.size(), 6u);
+}
+
 TEST(WmmCoefficients, ReadsTheShippedModel) {
     std::ifstream in(TARVO_COEFFICIENT_FILE, std::ios::binary);
     ASSERT_TRUE(in);
